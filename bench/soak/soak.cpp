@@ -15,15 +15,22 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#if defined(__linux__)
 #include <unistd.h>
+#endif
 
 namespace {
 
+// Linux only; elsewhere the growth reads as 0.
 double residentMiB() {
+#if defined(__linux__)
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+#else
+    return 0;
+#endif
 }
 
 struct Inputs {

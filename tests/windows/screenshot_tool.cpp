@@ -1,0 +1,57 @@
+// Renders each window, as a user first sees it, to PNG files; the calculator
+// also once more after a Solve. Used by scripts/screenshots under Xvfb.
+// Usage: screenshot_tool OUTPUT_DIR [SUFFIX]
+
+#include "ui/form.h"
+#include "ui/window_registry.h"
+#include "ui/windows/windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+bool save(ui::Form& form, const QDir& dir, const QString& name) {
+    QTest::qWaitForWindowExposed(&form);
+    QTest::qWait(200); // let the window system settle fonts and paint
+    const QString path = dir.filePath(name + ".png");
+    if (!form.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [SUFFIX]\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!dir.mkpath("."))
+        return 1;
+
+    ui::WindowRegistry registry(ui::windows::all());
+    bool ok = true;
+    ui::Form& calc = registry.show(ui::windows::kMain);
+    ok &= save(calc, dir, "main" + suffix);
+    calc.setText("Txt_a", u"10");
+    calc.setText("Txt_b", u"3");
+    calc.findChild<QPushButton*>("Command1")->click();
+    ok &= save(calc, dir, "main-solved" + suffix);
+    ok &= save(registry.show(ui::windows::kTheory), dir, "theory" + suffix);
+    registry.unload(ui::windows::kTheory);
+    ok &= save(registry.show(ui::windows::kAbout), dir, "about" + suffix);
+    registry.unload(ui::windows::kAbout);
+    registry.unload(ui::windows::kMain);
+    return ok ? 0 : 1;
+}

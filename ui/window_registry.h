@@ -6,8 +6,10 @@
 
 #include "ui/window_definition.h"
 
+#include <QPointer>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -33,6 +35,24 @@ public:
     // A modal box over the whole application: the text, an OK button, no icon,
     // titled with the application's name. Returns when the user dismisses it.
     void messageBox(std::u16string_view text);
+
+private:
+    friend class Form;
+
+    struct Window {
+        const WindowDef* def;
+        QPointer<Form> form; // null when not loaded
+    };
+
+    Window* find(std::string_view name);
+    const Window* find(std::string_view name) const;
+    Window& require(std::string_view name);
+    // Unloads exactly this form; a stale form, already unloaded, is left alone
+    // so that it can never unload a fresh copy of its window.
+    void unloadForm(Form& form);
+
+    std::vector<Window> m_windows;
+    std::vector<QPointer<Form>> m_unloaded; // hidden, awaiting deletion
 };
 
 } // namespace ui

@@ -1,0 +1,342 @@
+// The loader: every kind, font, colour form and alignment of the sample
+// window comes out as the definition says.
+
+#include "tests/ui/sample_windows.h"
+#include "tests/ui/ui_test.h"
+#include "ui/form.h"
+#include "ui/loader.h"
+#include "ui/window_registry.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace ui::test {
+namespace {
+
+QString q(std::u16string_view s) { return QString::fromStdU16String(std::u16string(s)); }
+
+TEST(UnitConversion, TwipsBecomeDeviceIndependentPixels) {
+    struct Row {
+        int twips, pixels;
+    };
+    for (const Row row : {Row{0, 0}, Row{15, 1}, Row{2340, 156}, Row{1095, 73}, Row{7, 0},
+                          Row{8, 1}, Row{10875, 725}, Row{-15, -1}, Row{-8, -1}}) {
+        EXPECT_EQ(twipsToPixels(row.twips), row.pixels) << row.twips << " twips";
+    }
+}
+
+TEST(UnitConversion, ColoursAreBlueGreenRedOrSystem) {
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(1, 2, 3));
+    palette.setColor(QPalette::Base, QColor(4, 5, 6));
+    palette.setColor(QPalette::Button, QColor(7, 8, 9));
+    struct Row {
+        const char* name;
+        Colour colour;
+        QColor expected;
+    };
+    const Row rows[] = {
+        {"light yellow", 0x00C0FFFF, QColor(255, 255, 192)},
+        {"light green", 0x00C0FFC0, QColor(192, 255, 192)},
+        {"light cyan", 0x00FFFFC0, QColor(192, 255, 255)},
+        {"light orange", 0x00C0E0FF, QColor(255, 224, 192)},
+        {"pure red", 0x000000FF, QColor(255, 0, 0)},
+        {"pure blue", 0x00FF0000, QColor(0, 0, 255)},
+        {"menu background", kMenuBackground, QColor(1, 2, 3)},
+        {"window background", systemColour(5), QColor(4, 5, 6)},
+        {"button face", systemColour(15), QColor(7, 8, 9)},
+        {"unused system colour", systemColour(30), QColor(7, 8, 9)},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(toQColor(row.colour, palette).name(), row.expected.name()) << row.name;
+}
+
+class LoaderTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        m_registry = std::make_unique<WindowRegistry>(m_windows);
+        m_form = &m_registry->show("Frm_Sample");
+    }
+    void TearDown() override {
+        m_registry.reset();
+        UiTest::TearDown();
+    }
+
+    template <typename T = QWidget> T* control(const char* name) const {
+        auto* widget = qobject_cast<T*>(findControl(*m_form, name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    const WindowDef* m_windows[1]{&kSampleWindow};
+    std::unique_ptr<WindowRegistry> m_registry;
+    Form* m_form = nullptr;
+};
+
+TEST_F(LoaderTest, WindowTakesItsNameCaptionClientSizeAndFrame) {
+    EXPECT_EQ(m_form->objectName(), "Frm_Sample");
+    EXPECT_EQ(m_form->windowTitle(), "Parvelin's  Sample");
+    EXPECT_EQ(m_form->size(), QSize(725, 440));
+    const Qt::WindowFlags flags = m_form->windowFlags();
+    for (const Qt::WindowType hint : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                      Qt::WindowCloseButtonHint, Qt::WindowTitleHint})
+        EXPECT_TRUE(flags.testFlag(hint)) << hint;
+    EXPECT_TRUE(m_form->autoFillBackground());
+    EXPECT_EQ(m_form->palette().color(QPalette::Window).name(),
+              QApplication::palette().color(QPalette::Button).name());
+}
+
+TEST_F(LoaderTest, ControlsStandWhereTheTwipsSay) {
+    struct Row {
+        const char* name;
+        QRect pixels;
+    };
+    const Row rows[] = {
+        {"Txt_a", {156, 52, 81, 33}},   {"Picture1", {564, 12, 149, 105}},
+        {"Command1", {604, 152, 81, 33}}, {"Label1", {72, 56, 81, 33}},
+        {"Lbl_m", {100, 188, 205, 33}}, {"Lbl_n", {4, 188, 89, 33}},
+        {"Lbl_p", {32, 376, 313, 33}},  {"Label2", {112, 252, 573, 41}},
+        {"Label3", {104, 156, 45, 33}}, {"Label4", {472, 312, 149, 29}},
+        {"Command2", {604, 24, 81, 33}}, {"Txt_b", {156, 96, 81, 33}},
+        {"Label5", {244, 64, 100, 33}},
+    };
+    for (const Row& row : rows) {
+        if (QWidget* widget = control(row.name)) {
+            EXPECT_EQ(widget->geometry(), row.pixels) << row.name;
+        }
+    }
+    EXPECT_EQ(m_form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+              std::ssize(rows));
+
+    // Placed, not laid out: resizing the window moves nothing.
+    m_form->resize(900, 600);
+    EXPECT_EQ(control("Lbl_p")->geometry(), QRect(32, 376, 313, 33));
+}
+
+TEST_F(LoaderTest, FontsTakeFaceSizeWeightAndUnderline) {
+    struct Row {
+        const char* name;
+        const char* face;
+        double points;
+        bool bold, underline;
+        const char* resolvedFace;
+        int pixels; // at 96 DPI
+    };
+    const Row rows[] = {
+        {"Txt_a", "MS Sans Serif", 9.75, false, false, "Liberation Sans", 13},
+        {"Command1", "MS Sans Serif", 9.75, true, false, "Liberation Sans", 13},
+        {"Label3", "MS Sans Serif", 24, true, true, "Liberation Sans", 32},
+        {"Label4", "Verdana", 9, true, false, "DejaVu Sans", 12},
+        {"Command2", "MS Sans Serif", 8.25, false, false, "Liberation Sans", 11},
+        {"Label5", "MS Sans Serif", 8.25, false, false, "Liberation Sans", 11},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QFont font = control(row.name)->font();
+        EXPECT_EQ(font.family(), row.face);
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), row.points);
+        EXPECT_EQ(font.weight(), row.bold ? QFont::Bold : QFont::Normal);
+        EXPECT_EQ(font.underline(), row.underline);
+        const QFontInfo shown(font);
+        EXPECT_EQ(shown.family(), row.resolvedFace);
+        EXPECT_EQ(shown.pixelSize(), row.pixels);
+    }
+}
+
+TEST_F(LoaderTest, LabelsAlignAtTheTopAndPaintTheirBackColour) {
+    const QPalette palette = QApplication::palette();
+    struct Row {
+        const char* name;
+        Qt::Alignment alignment;
+        QColor background;
+    };
+    const Row rows[] = {
+        {"Label1", Qt::AlignRight | Qt::AlignTop, palette.color(QPalette::Button)},
+        {"Lbl_m", Qt::AlignHCenter | Qt::AlignTop, QColor(255, 255, 192)},
+        {"Lbl_n", Qt::AlignRight | Qt::AlignTop, palette.color(QPalette::Window)},
+        {"Lbl_p", Qt::AlignHCenter | Qt::AlignTop, QColor(192, 255, 192)},
+        {"Label2", Qt::AlignLeft | Qt::AlignTop, palette.color(QPalette::Button)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto* label = control<QLabel>(row.name);
+        EXPECT_EQ(label->alignment(), row.alignment);
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_EQ(label->palette().color(QPalette::Window).name(), row.background.name());
+    }
+    // An empty caption still shows as a coloured rectangle.
+    QImage image(control("Lbl_m")->size(), QImage::Format_RGB32);
+    control("Lbl_m")->render(&image);
+    EXPECT_EQ(image.pixelColor(0, 0).name(), "#ffffc0");
+    EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1).name(), "#ffffc0");
+}
+
+TEST_F(LoaderTest, EachKindHasItsBorderFocusAndBehaviour) {
+    for (const ControlDef& def : kSampleWindow.controls) {
+        const std::string name(def.name);
+        SCOPED_TRACE(name);
+        QWidget* widget = control(name.c_str());
+        switch (def.kind) {
+        case ControlKind::Button: {
+            auto* button = qobject_cast<QPushButton*>(widget);
+            ASSERT_NE(button, nullptr);
+            EXPECT_FALSE(button->autoDefault());
+            EXPECT_FALSE(button->isDefault());
+            EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus);
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = qobject_cast<QLineEdit*>(widget);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_TRUE(edit->hasFrame());
+            EXPECT_FALSE(edit->isReadOnly());
+            EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->wordWrap());
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            EXPECT_EQ(label->frameShape(), QFrame::NoFrame);
+            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+            break;
+        }
+        case ControlKind::PictureBox: {
+            auto* picture = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(picture, nullptr);
+            EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
+            EXPECT_NE(picture->frameShape(), QFrame::NoFrame);
+            EXPECT_EQ(picture->alignment(), Qt::AlignLeft | Qt::AlignTop);
+            EXPECT_EQ(picture->pixmap().size(), QSize(12, 7)); // the image's own size
+            EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
+            break;
+        }
+        }
+    }
+}
+
+TEST_F(LoaderTest, CaptionsReadAndWriteAsTyped) {
+    struct Row {
+        const char* name;
+        std::u16string_view initial, written;
+    };
+    const Row rows[] = {
+        {"Command1", u"R&D", u"Save & go"},
+        {"Txt_b", u"<i>typed</i>", u"2.5"},
+        {"Lbl_p", u"*  Use  Tab  key to  navigate", u"a  b"},
+        {"Lbl_m", u"", u"<b>2.5</b>"},
+        {"Label5", u"<b>not bold</b>", u""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(q(m_form->text(row.name)), q(row.initial));
+        m_form->setText(row.name, row.written);
+        EXPECT_EQ(q(m_form->text(row.name)), q(row.written));
+    }
+    // An '&' is shown, never taken as an access key.
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), "Save && go");
+}
+
+TEST_F(LoaderTest, TypingReachesTheTextBox) {
+    QTest::keyClicks(control("Txt_a"), "10");
+    EXPECT_EQ(q(m_form->text("Txt_a")), "10");
+}
+
+// Where a label's text left ink, as [first, last] columns and rows.
+QRect inkOf(QWidget* label) {
+    QImage image(label->size(), QImage::Format_RGB32);
+    label->render(&image);
+    const QRgb background = image.pixel(0, 0);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(LoaderTest, RunsOfSpacesAreShownAsTyped) {
+    auto* label = control<QLabel>("Lbl_p");
+    const int typed = label->fontMetrics().horizontalAdvance(label->text());
+    const int collapsed =
+        label->fontMetrics().horizontalAdvance(label->text().simplified());
+    ASSERT_GT(typed - collapsed, 10);
+    EXPECT_NEAR(inkOf(label).width(), typed, 3);
+}
+
+TEST_F(LoaderTest, LongCaptionsWrapAtBlanksWithinTheWidth) {
+    auto* label = control<QLabel>("Label2");
+    const QRect ink = inkOf(label);
+    const int line = label->fontMetrics().lineSpacing();
+    EXPECT_GT(ink.bottom(), line) << "a second line";
+    EXPECT_LE(ink.right(), label->width());
+}
+
+TEST_F(LoaderTest, FocusStartsAtTheLowestTabIndexAndFollowsTheIndices) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form));
+    EXPECT_EQ(QApplication::focusWidget(), control("Picture1"));
+
+    const char* forward[] = {"Command1", "Txt_a", "Command2", "Txt_b", "Picture1"};
+    for (const char* name : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), name) << "Tab";
+    }
+    const char* backward[] = {"Txt_b", "Command2", "Txt_a", "Command1", "Picture1"};
+    for (const char* name : backward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), name) << "Shift+Tab";
+    }
+}
+
+TEST_F(LoaderTest, ButtonsRunTheirOwnActionOnClickAndSpaceOnly) {
+    ActionLog& log = actionLog();
+    log = {};
+    QTest::mouseClick(control("Command1"), Qt::LeftButton);
+    EXPECT_EQ(log.runs, 1);
+    EXPECT_EQ(log.form, m_form);
+    EXPECT_EQ(log.button, "Command1");
+
+    control("Command2")->setFocus();
+    QTest::keyClick(control("Command2"), Qt::Key_Space);
+    EXPECT_EQ(log.runs, 2);
+    EXPECT_EQ(log.button, "Command2");
+
+    // No default button: Enter in a text box or on a button runs nothing.
+    for (const char* name : {"Txt_a", "Command1"})
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(control(name), key);
+    EXPECT_EQ(log.runs, 2);
+}
+
+TEST_F(LoaderTest, ScreenReadersReadEveryCaptionAndTheResultLine) {
+    struct Row {
+        const char* name;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"Txt_a", "Voltage"},     // named by the label of its row
+        {"Picture1", "Parvelin logo"},
+        {"Command1", "R&D"},
+        {"Label1", "Voltage"},
+        {"Lbl_p", "*  Use  Tab  key to  navigate"},
+    };
+    for (const Row& row : rows) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control(row.name));
+        ASSERT_NE(access, nullptr) << row.name;
+        EXPECT_EQ(access->text(QAccessible::Name), row.expected) << row.name;
+    }
+    m_form->setText("Lbl_m", u"2.5");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control("Lbl_m"))->text(QAccessible::Name),
+              "2.5");
+}
+
+} // namespace
+} // namespace ui::test

@@ -1,0 +1,28 @@
+#include "ui/loader.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform cannot raise windows and says so on every show.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtHandler(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(quietHandler);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::registerFontSubstitutes();
+    return RUN_ALL_TESTS();
+}

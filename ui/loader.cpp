@@ -212,13 +212,19 @@ void loadWindow(Form& form, const WindowDef& def) {
     // they keep their positions when the window is resized.
     form.resize(twipsToPixels(def.clientWidth), twipsToPixels(def.clientHeight));
 
+    std::vector<QWidget*> labels;
     for (const ControlDef& c : def.controls) {
         QWidget* control = makeControl(c, form);
         control->setObjectName(toQString(c.name));
         control->setGeometry(toPixels(c));
         if (c.font)
             control->setFont(toQFont(*c.font));
+        if (c.kind == ControlKind::Label)
+            labels.push_back(control);
     }
+    // Labels are painted on the window's own surface, beneath every other
+    // control: a label reaching under a button must not hide it.
+    std::for_each(labels.rbegin(), labels.rend(), [](QWidget* label) { label->lower(); });
     nameTextBoxes(form, def);
     orderFocus(form, def);
     wireActions(form, def);

@@ -105,7 +105,7 @@ TEST_F(LoaderTest, ControlsStandWhereTheTwipsSay) {
         {"Lbl_p", {32, 376, 313, 33}},  {"Label2", {112, 252, 573, 41}},
         {"Label3", {104, 156, 45, 33}}, {"Label4", {472, 312, 149, 29}},
         {"Command2", {604, 24, 81, 33}}, {"Txt_b", {156, 96, 81, 33}},
-        {"Label5", {244, 64, 100, 33}},
+        {"Label5", {244, 64, 100, 33}}, {"Label6", {564, 152, 100, 33}},
     };
     for (const Row& row : rows) {
         if (QWidget* widget = control(row.name)) {
@@ -118,6 +118,13 @@ TEST_F(LoaderTest, ControlsStandWhereTheTwipsSay) {
     // Placed, not laid out: resizing the window moves nothing.
     m_form->resize(900, 600);
     EXPECT_EQ(control("Lbl_p")->geometry(), QRect(32, 376, 313, 33));
+}
+
+TEST_F(LoaderTest, LabelsLieBeneathTheOtherControls) {
+    // Label6 is defined after the button it overlaps, yet the button stays on top.
+    const QPoint buttonCentre = control("Command1")->geometry().center();
+    EXPECT_EQ(m_form->childAt(buttonCentre), control("Command1"));
+    EXPECT_EQ(m_form->childAt(control("Label6")->geometry().topLeft()), control("Label6"));
 }
 
 TEST_F(LoaderTest, FontsTakeFaceSizeWeightAndUnderline) {

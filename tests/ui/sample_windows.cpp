@@ -47,6 +47,8 @@ constexpr std::array kSampleControls{
     ControlDef{10, Button, "Command2", u"Close", 9060, 360, 1215, 495},
     ControlDef{11, TextBox, "Txt_b", u"<i>typed</i>", 2340, 1440, 1215, 495},
     ControlDef{12, Label, "Label5", u"<b>not bold</b>", 3660, 960, 1500, 495},
+    ControlDef{13, Label, "Label6", u"Reaches under R&D", 8460, 2280, 1500, 495, {}, Left,
+               0x00C0FFFF},
 };
 constexpr std::array kSampleActions{
     ActionDef{"Command1", record<0>},

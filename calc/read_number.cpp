@@ -14,6 +14,13 @@ constexpr int kKeptDigits = 800;
 // Exponents beyond this are far outside the double range for any mantissa we keep.
 constexpr std::int64_t kExponentLimit = 100000;
 
+// Integers below 10^15 and powers of ten up to 10^22 are exact in a double.
+constexpr int kExactDigits = 15;
+constexpr int kExactPowers = 22;
+constexpr double kPowersOfTen[kExactPowers + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 constexpr bool isBlank(char16_t c) noexcept { return c == u' ' || c == u'\t' || c == u'\n'; }
 
 constexpr bool isDigit(char16_t c) noexcept { return c >= u'0' && c <= u'9'; }
@@ -87,6 +94,7 @@ std::optional<double> readDecimal(Cursor& cursor) noexcept {
     // The number is digits[0..count) * 10^exponent, plus a sticky digit for a dropped tail.
     char digits[kKeptDigits + 1 + 16];
     int count = 0;
+    std::uint64_t leadingValue = 0; // the first digits as an integer, for the fast path
     std::int64_t exponent = 0;
     bool droppedNonzero = false;
     bool sawDigit = false;
@@ -101,6 +109,8 @@ std::optional<double> readDecimal(Cursor& cursor) noexcept {
             } else if (count < kKeptDigits) {
                 digits[count++] = static_cast<char>(c);
                 exponent -= sawPoint ? 1 : 0;
+                if (count <= kExactDigits)
+                    leadingValue = leadingValue * 10 + static_cast<std::uint64_t>(c - u'0');
             } else {
                 droppedNonzero = droppedNonzero || c != u'0';
                 exponent += sawPoint ? 0 : 1;
@@ -121,6 +131,14 @@ std::optional<double> readDecimal(Cursor& cursor) noexcept {
     }
     if (count == 0)
         return negative ? -0.0 : 0.0;
+    // Typical input: both the digits and the power of ten are exact doubles, so one
+    // multiplication or division rounds correctly.
+    if (count <= kExactDigits && exponent >= -kExactPowers && exponent <= kExactPowers) {
+        const double whole = static_cast<double>(leadingValue);
+        const double power = kPowersOfTen[exponent < 0 ? -exponent : exponent];
+        const double value = exponent < 0 ? whole / power : whole * power;
+        return negative ? -value : value;
+    }
     if (droppedNonzero) {
         digits[count++] = '1';
         exponent -= 1;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace calc {
@@ -11,7 +12,7 @@ constexpr int kSignificantDigits = 15;
 
 // A number's significant digits, without trailing zeros, and the power of ten of the first.
 struct Decimal {
-    char digits[kSignificantDigits + 8];
+    char digits[kSignificantDigits + 8] = {};
     int count = 0;
     int exponent = 0;
 };
@@ -27,6 +28,42 @@ void parseScientific(const char* first, const char* last, Decimal& decimal) noex
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, decimal.exponent);
     while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0')
         --decimal.count;
+}
+
+// Fills `decimal` from a whole number below 10^15 that has `scale` implied decimals.
+void fromScaledInteger(std::uint64_t scaled, int scale, Decimal& decimal) noexcept {
+    char reversed[20];
+    int n = 0;
+    for (; scaled != 0; scaled /= 10)
+        reversed[n++] = static_cast<char>('0' + scaled % 10);
+    decimal.exponent = n - 1 - scale;
+    int start = 0;
+    while (start < n - 1 && reversed[start] == '0')
+        ++start;
+    for (int i = n - 1; i >= start; --i)
+        decimal.digits[decimal.count++] = reversed[i];
+}
+
+// The common case without the general conversion: a value in [0.0001, 10^15) that is the
+// nearest double to a decimal of at most 15 digits with at most 6 decimals. Such a decimal is
+// the 15-digit rounding, since any decimal of 15 digits survives the round trip.
+bool toDecimalQuickly(double magnitude, Decimal& decimal) noexcept {
+    constexpr double kMillion = 1e6;
+    if (magnitude < 1e-4 || magnitude >= 1e15)
+        return false;
+    if (magnitude >= 1e9) {
+        if (magnitude != static_cast<double>(static_cast<std::uint64_t>(magnitude)))
+            return false;
+        fromScaledInteger(static_cast<std::uint64_t>(magnitude), 0, decimal);
+        return true;
+    }
+    // Both operands of the check are exact, so it holds exactly when the decimal reads back
+    // as `magnitude`; a candidate that is off by one simply fails it.
+    const auto scaled = static_cast<std::uint64_t>(magnitude * kMillion + 0.5);
+    if (static_cast<double>(scaled) / kMillion != magnitude)
+        return false;
+    fromScaledInteger(scaled, 6, decimal);
+    return true;
 }
 
 // Rounds a positive finite value to 15 significant digits.
@@ -65,7 +102,8 @@ std::size_t writeNumber(double value, char16_t decimalSeparator,
         out[n++] = u'-';
 
     Decimal decimal;
-    toDecimal(std::fabs(value), decimal);
+    if (!toDecimalQuickly(std::fabs(value), decimal))
+        toDecimal(std::fabs(value), decimal);
 
     const auto digit = [&](int i) { return static_cast<char16_t>(decimal.digits[i]); };
     if (decimal.exponent < -4 || decimal.exponent >= kSignificantDigits) {

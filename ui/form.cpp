@@ -33,7 +33,9 @@ void Form::setText(std::string_view control, std::u16string_view value) {
     setCaption(requireControl(*this, control), value);
 }
 
-void Form::unload() { m_registry.unloadForm(*this); }
+void Form::unload() {
+    m_registry.unloadForm(*this);
+}
 
 void Form::closeEvent(QCloseEvent* event) {
     event->accept();

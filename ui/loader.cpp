@@ -33,10 +33,14 @@ QRect toPixels(const ControlDef& c) {
             twipsToPixels(c.height)};
 }
 
-bool takesFocus(ControlKind kind) { return kind != ControlKind::Label; }
+bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Label;
+}
 
 // Buttons have no access keys: an '&' in a caption is shown as typed.
-QString escapeAmpersands(QString caption) { return caption.replace(u'&', QStringLiteral("&&")); }
+QString escapeAmpersands(QString caption) {
+    return caption.replace(u'&', QStringLiteral("&&"));
+}
 
 QString unescapeAmpersands(QString caption) {
     return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));

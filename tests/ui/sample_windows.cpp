@@ -31,8 +31,8 @@ constexpr std::array kSampleControls{
     ControlDef{2, TextBox, "Txt_a", u"", 2340, 780, 1215, 495, kSans975},
     ControlDef{0, PictureBox, "Picture1", u"", 8460, 180, 2235, 1575, {}, Left, {}, &kLogo},
     ControlDef{1, Button, "Command1", u"R&D", 9060, 2280, 1215, 495, kSans975Bold},
-    ControlDef{3, Label, "Label1", u"Voltage", 1080, 840, 1215, 495, kSans975Bold, Right, {}, {},
-               "Txt_a"},
+    ControlDef{
+        3, Label, "Label1", u"Voltage", 1080, 840, 1215, 495, kSans975Bold, Right, {}, {}, "Txt_a"},
     ControlDef{4, Label, "Lbl_m", u"", 1500, 2820, 3075, 495, kSans975Bold, Centre, 0x00C0FFFF},
     ControlDef{5, Label, "Lbl_n", u"", 60, 2820, 1335, 495, kSans975Bold, Right, kMenuBackground},
     ControlDef{6, Label, "Lbl_p", u"*  Use  Tab  key to  navigate", 480, 5640, 4695, 495,
@@ -47,15 +47,17 @@ constexpr std::array kSampleControls{
     ControlDef{10, Button, "Command2", u"Close", 9060, 360, 1215, 495},
     ControlDef{11, TextBox, "Txt_b", u"<i>typed</i>", 2340, 1440, 1215, 495},
     ControlDef{12, Label, "Label5", u"<b>not bold</b>", 3660, 960, 1500, 495},
-    ControlDef{13, Label, "Label6", u"Reaches under R&D", 8460, 2280, 1500, 495, {}, Left,
-               0x00C0FFFF},
+    ControlDef{
+        13, Label, "Label6", u"Reaches under R&D", 8460, 2280, 1500, 495, {}, Left, 0x00C0FFFF},
 };
 constexpr std::array kSampleActions{
     ActionDef{"Command1", record<0>},
     ActionDef{"Command2", record<1>},
 };
 
-template <std::size_t I> void exitWindow(Form& self) { self.unload(); }
+template <std::size_t I> void exitWindow(Form& self) {
+    self.unload();
+}
 
 template <std::size_t I> void showNextThenUnload(Form& self) {
     self.registry().show(kLifetimeNames[(I + 1) % kLifetimeNames.size()]);
@@ -72,10 +74,14 @@ template <std::size_t I> struct Lifetime {
         ActionDef{"Command1", exitWindow<I>},
         ActionDef{"Command2", showNextThenUnload<I>},
     };
-    static constexpr WindowDef window{kLifetimeNames[I], u"Lifetime", 6000, 4500,
+    static constexpr WindowDef window{kLifetimeNames[I],
+                                      u"Lifetime",
+                                      6000,
+                                      4500,
                                       I == 2 ? StartUpPosition::CentreOwner
                                              : StartUpPosition::CentreScreen,
-                                      controls, actions};
+                                      controls,
+                                      actions};
 };
 
 constexpr std::array<const WindowDef*, 3> kLifetimeWindows{
@@ -88,9 +94,12 @@ ActionLog& actionLog() {
     return log;
 }
 
-const WindowDef kSampleWindow{"Frm_Sample", u"Parvelin's  Sample", 10875, 6600,
-                              StartUpPosition::CentreScreen, kSampleControls, kSampleActions};
+const WindowDef kSampleWindow{"Frm_Sample",  u"Parvelin's  Sample",         10875,
+                              6600,          StartUpPosition::CentreScreen, kSampleControls,
+                              kSampleActions};
 
-std::span<const WindowDef* const> lifetimeWindows() { return kLifetimeWindows; }
+std::span<const WindowDef* const> lifetimeWindows() {
+    return kLifetimeWindows;
+}
 
 } // namespace ui::test

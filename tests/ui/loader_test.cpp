@@ -184,49 +184,16 @@ TEST_F(LoaderTest, LabelsAlignAtTheTopAndPaintTheirBackColour) {
     EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1).name(), "#ffffc0");
 }
 
-TEST_F(LoaderTest, EachKindHasItsBorderFocusAndBehaviour) {
-    for (const ControlDef& def : kSampleWindow.controls) {
-        const std::string name(def.name);
-        SCOPED_TRACE(name);
-        QWidget* widget = control(name.c_str());
-        switch (def.kind) {
-        case ControlKind::Button: {
-            auto* button = qobject_cast<QPushButton*>(widget);
-            ASSERT_NE(button, nullptr);
-            EXPECT_FALSE(button->autoDefault());
-            EXPECT_FALSE(button->isDefault());
-            EXPECT_EQ(button->focusPolicy(), Qt::StrongFocus);
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* edit = qobject_cast<QLineEdit*>(widget);
-            ASSERT_NE(edit, nullptr);
-            EXPECT_TRUE(edit->hasFrame());
-            EXPECT_FALSE(edit->isReadOnly());
-            EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = qobject_cast<QLabel*>(widget);
-            ASSERT_NE(label, nullptr);
-            EXPECT_TRUE(label->wordWrap());
-            EXPECT_EQ(label->textFormat(), Qt::PlainText);
-            EXPECT_EQ(label->frameShape(), QFrame::NoFrame);
-            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
-            break;
-        }
-        case ControlKind::PictureBox: {
-            auto* picture = qobject_cast<QLabel*>(widget);
-            ASSERT_NE(picture, nullptr);
-            EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
-            EXPECT_NE(picture->frameShape(), QFrame::NoFrame);
-            EXPECT_EQ(picture->alignment(), Qt::AlignLeft | Qt::AlignTop);
-            EXPECT_EQ(picture->pixmap().size(), QSize(12, 7)); // the image's own size
-            EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
-            break;
-        }
-        }
-    }
+// Focus, wrapping, plain text and buttons' keys are checked by behaviour below;
+// here only what shows: borders and the picture at its own size.
+TEST_F(LoaderTest, BordersFollowTheKindAndPicturesKeepTheirSize) {
+    EXPECT_TRUE(control<QLineEdit>("Txt_a")->hasFrame());
+    EXPECT_EQ(control<QLabel>("Label1")->frameShape(), QFrame::NoFrame);
+    auto* picture = control<QLabel>("Picture1");
+    EXPECT_EQ(picture->frameShadow(), QFrame::Sunken);
+    EXPECT_NE(picture->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(picture->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(picture->pixmap().size(), QSize(12, 7));
 }
 
 TEST_F(LoaderTest, CaptionsReadAndWriteAsTyped) {

@@ -27,7 +27,9 @@ std::optional<double> quotient(double dividend, double divisor) noexcept {
     return finiteOrNothing(dividend / divisor);
 }
 
-bool notPositive(std::optional<double> result) noexcept { return !result || !(*result > 0.0); }
+bool notPositive(std::optional<double> result) noexcept {
+    return !result || !(*result > 0.0);
+}
 
 double roundToThousandths(double value) noexcept {
     // From 2^43 up a double's spacing exceeds 0.001 by enough that the nearest multiple of

@@ -9,7 +9,8 @@ namespace calc {
 // largest finite double, or an operand that is not finite.
 //
 // Ex: product(2, 5) -> 10; product(1e200, 1e200) -> nullopt;
-//     quotient(10, 4) -> 2.5; quotient(0, 5) -> 0; quotient(10, 0) -> nullopt; quotient(0, 0) -> nullopt
+//     quotient(10, 4) -> 2.5; quotient(0, 5) -> 0;
+//     quotient(10, 0) -> nullopt; quotient(0, 0) -> nullopt
 std::optional<double> product(double left, double right) noexcept;
 std::optional<double> quotient(double dividend, double divisor) noexcept;
 

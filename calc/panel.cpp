@@ -24,7 +24,9 @@ Readings readInputs(const Panel& panel) noexcept {
     return {readNumber(panel.voltage), readNumber(panel.current), readNumber(panel.resistance)};
 }
 
-bool isZeroText(std::u16string_view text) noexcept { return text == u"0"; }
+bool isZeroText(std::u16string_view text) noexcept {
+    return text == u"0";
+}
 
 void computeResult(Panel& panel, const Readings& readings, char16_t decimalSeparator) {
     const auto& [voltage, current, resistance] = readings;

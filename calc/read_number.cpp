@@ -21,9 +21,13 @@ constexpr double kPowersOfTen[kExactPowers + 1] = {1e0,  1e1,  1e2,  1e3,  1e4, 
                                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-constexpr bool isBlank(char16_t c) noexcept { return c == u' ' || c == u'\t' || c == u'\n'; }
+constexpr bool isBlank(char16_t c) noexcept {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
-constexpr bool isDigit(char16_t c) noexcept { return c >= u'0' && c <= u'9'; }
+constexpr bool isDigit(char16_t c) noexcept {
+    return c >= u'0' && c <= u'9';
+}
 
 // Walks the text with blanks skipped, as if they had never been typed.
 class Cursor {

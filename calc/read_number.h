@@ -19,7 +19,8 @@ namespace calc {
 // A number too small for a double reads as a zero of its sign.
 //
 // Ex: " 1 2 " -> 12; "12abc" -> 12; "2,5" -> 2; "1.5d3" -> 1500; ".5" -> 0.5; "abc" -> 0;
-//     "&HFFFF" -> -1; "&H10" -> 16; "&H10000" -> 65536; "1E400" -> nullopt; "&H100000000" -> nullopt
+//     "&HFFFF" -> -1; "&H10" -> 16; "&H10000" -> 65536;
+//     "1E400" -> nullopt; "&H100000000" -> nullopt
 //
 // Correctly rounded, linear in the length of the text, allocates nothing, never throws.
 std::optional<double> readNumber(std::u16string_view text) noexcept;

@@ -75,8 +75,8 @@ void toDecimal(double magnitude, Decimal& decimal) noexcept {
     std::to_chars_result result{buffer, {}};
     int digitCount = kSignificantDigits + 1;
     if (magnitude >= std::numeric_limits<double>::min()) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                               std::chars_format::scientific);
+        result =
+            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
         digitCount = 0;
         for (const char* p = buffer; p != result.ptr && *p != 'e'; ++p)
             digitCount += *p != '.' ? 1 : 0;

@@ -37,16 +37,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t first = std::min<std::size_t>(data[1] % 32, text.size());
     const std::size_t second = std::min<std::size_t>(data[2] % 32, text.size() - first);
 
-    calc::Panel panel{text.substr(0, first), text.substr(first, second), text.substr(first + second),
-                      u"x", u"y", u"z"};
+    calc::Panel panel{text.substr(0, first),
+                      text.substr(first, second),
+                      text.substr(first + second),
+                      u"x",
+                      u"y",
+                      u"z"};
     const calc::Panel before = panel;
     int notices = 0;
-    calc::solve(panel, [&] { ++notices; }, separator);
+    calc::solve(
+        panel, [&] { ++notices; }, separator);
 
     check(panel.voltage == before.voltage && panel.current == before.current &&
           panel.resistance == before.resistance);
-    check(notices == (before.voltage == u"0") + (before.current == u"0") +
-                         (before.resistance == u"0"));
+    check(notices ==
+          (before.voltage == u"0") + (before.current == u"0") + (before.resistance == u"0"));
     if (panel.resultValue == calc::kNoResult) {
         check(panel.resultName.empty() && panel.resultUnit.empty());
     } else {

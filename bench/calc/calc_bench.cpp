@@ -8,7 +8,6 @@
 #include "calc/write_number.h"
 
 #include <benchmark/benchmark.h>
-
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -17,14 +16,14 @@
 namespace {
 
 struct TypedInput {
-    std::u16string_view text;  // as the user typed it
-    std::string_view digits;   // what std::from_chars gets: the number alone
+    std::u16string_view text; // as the user typed it
+    std::string_view digits;  // what std::from_chars gets: the number alone
     bool hexadecimal;
 };
 
 constexpr TypedInput kInputs[] = {
-    {u"10", "10", false},       {u"2.5", "2.5", false},        {u" 1 2 ", "12", false},
-    {u"1.5E3", "1.5E3", false}, {u"12abc", "12abc", false},    {u"&HFFFF", "FFFF", true},
+    {u"10", "10", false},       {u"2.5", "2.5", false},     {u" 1 2 ", "12", false},
+    {u"1.5E3", "1.5E3", false}, {u"12abc", "12abc", false}, {u"&HFFFF", "FFFF", true},
 };
 
 void readNumber(benchmark::State& state) {
@@ -91,10 +90,10 @@ struct Row {
 };
 
 constexpr Row kOutcomeRows[] = {
-    {u"", u"2", u"5"},       {u"10", u"", u"4"},     {u"10", u"3", u""},     {u"2", u"3", u""},
-    {u"-10", u"-2", u""},    {u"12abc", u"4", u""},  {u"0.0001", u"1", u""}, {u"10", u"2", u"5"},
-    {u"", u"", u""},         {u"", u"", u"5"},       {u"10", u"", u""},      {u"0", u"2", u""},
-    {u"10", u"0", u""},      {u"0", u"0", u""},      {u"-10", u"2", u""},
+    {u"", u"2", u"5"},    {u"10", u"", u"4"},    {u"10", u"3", u""},     {u"2", u"3", u""},
+    {u"-10", u"-2", u""}, {u"12abc", u"4", u""}, {u"0.0001", u"1", u""}, {u"10", u"2", u"5"},
+    {u"", u"", u""},      {u"", u"", u"5"},      {u"10", u"", u""},      {u"0", u"2", u""},
+    {u"10", u"0", u""},   {u"0", u"0", u""},     {u"-10", u"2", u""},
 };
 
 // One Solve per iteration, cycling through the outcome table; the panel is reused as the main

@@ -1,8 +1,7 @@
 #include "calc/arithmetic.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
@@ -19,7 +18,9 @@ struct OperationCase {
     std::optional<double> expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const OperationCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const OperationCase& c) {
+    return os << c.name;
+}
 
 class OperationTest : public testing::TestWithParam<OperationCase> {};
 
@@ -66,7 +67,9 @@ struct RoundCase {
     double expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const RoundCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const RoundCase& c) {
+    return os << c.name;
+}
 
 class RoundTest : public testing::TestWithParam<RoundCase> {};
 

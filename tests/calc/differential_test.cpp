@@ -5,12 +5,11 @@
 #include "calc/read_number.h"
 #include "calc/write_number.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <locale.h>
 #include <random>
 #include <string>
@@ -29,7 +28,9 @@ private:
     locale_t m_locale;
 };
 
-std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+std::string narrow(const std::u16string& text) {
+    return std::string(text.begin(), text.end());
+}
 
 // A decimal text as a user might type it: sign, digits, point, exponent (E or D), blanks
 // anywhere, sometimes a tail that ends the number.

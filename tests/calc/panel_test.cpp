@@ -1,12 +1,13 @@
 #include "calc/panel.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
 
-std::string narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+std::string narrow(std::u16string_view text) {
+    return std::string(text.begin(), text.end());
+}
 
 // The result line and the notice count as one comparable text: "name|value|unit|notices".
 std::string outcome(const calc::Panel& panel, int notices) {
@@ -22,11 +23,14 @@ struct SolveCase {
     const char* expected; // as outcome() writes it
 };
 
-std::ostream& operator<<(std::ostream& os, const SolveCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const SolveCase& c) {
+    return os << c.name;
+}
 
 int solveCounting(calc::Panel& panel, char16_t separator = u'.') {
     int notices = 0;
-    calc::solve(panel, [&] { ++notices; }, separator);
+    calc::solve(
+        panel, [&] { ++notices; }, separator);
     return notices;
 }
 

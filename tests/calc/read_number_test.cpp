@@ -1,8 +1,7 @@
 #include "calc/read_number.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace {
@@ -13,7 +12,9 @@ struct ReadCase {
     std::optional<double> expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const ReadCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const ReadCase& c) {
+    return os << c.name;
+}
 
 class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
 

@@ -1,14 +1,15 @@
 #include "calc/write_number.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <string>
 
 namespace {
 
 // Narrow copies of the texts make failures readable in GoogleTest's output.
-std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+std::string narrow(const std::u16string& text) {
+    return std::string(text.begin(), text.end());
+}
 
 struct WriteCase {
     const char* name;
@@ -17,7 +18,9 @@ struct WriteCase {
     const char* expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const WriteCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const WriteCase& c) {
+    return os << c.name;
+}
 
 class WriteNumberTest : public testing::TestWithParam<WriteCase> {};
 

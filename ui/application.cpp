@@ -1,6 +1,5 @@
 #include "ui/application.h"
 
-#include "ui/loader.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@ int runApplication(QApplication& app, std::span<const WindowDef* const> windows,
     // The registry ends the event loop when the last window is unloaded;
     // a message box closing must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    registerFontSubstitutes();
 
     int result = 0;
     {

@@ -10,6 +10,8 @@
 namespace ui {
 
 WindowRegistry::WindowRegistry(std::span<const WindowDef* const> windows) {
+    // Every window built from here on must find its faces, whoever runs it.
+    registerFontSubstitutes();
     m_windows.reserve(windows.size());
     for (const WindowDef* def : windows)
         m_windows.push_back({def, nullptr});

@@ -62,6 +62,9 @@ struct SolveRow {
     const char* result;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const SolveRow& j, std::ostream* os) { *os << j.name; }
+
 class SolveByHand : public MainWindow, public ::testing::WithParamInterface<SolveRow> {};
 
 TEST_P(SolveByHand, ShowsTheResultLineAndCountsNotices) {

@@ -16,7 +16,8 @@
 namespace {
 
 bool save(ui::Form& form, const QDir& dir, const QString& name) {
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        std::fprintf(stderr, "%s was never exposed\n", qPrintable(form.objectName()));
     QTest::qWait(200); // let the window system settle fonts and paint
     const QString path = dir.filePath(name + ".png");
     if (!form.grab().save(path)) {

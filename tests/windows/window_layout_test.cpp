@@ -97,6 +97,9 @@ struct WindowCase {
     std::vector<const char*> focusCycle; // from the control focused on show
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const WindowCase& j, std::ostream* os) { *os << j.window; }
+
 constexpr auto kSans825b = "MS Sans Serif 8.25 bold";
 constexpr auto kSans975 = "MS Sans Serif 9.75";
 constexpr auto kSans975b = "MS Sans Serif 9.75 bold";

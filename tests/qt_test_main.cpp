@@ -1,4 +1,5 @@
-#include "ui/loader.h"
+// The main of every Qt test executable: one QApplication, offscreen unless told
+// otherwise, and without the offscreen platform's noise.
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -23,6 +24,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::registerFontSubstitutes();
     return RUN_ALL_TESTS();
 }

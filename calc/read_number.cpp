@@ -1,5 +1,6 @@
 #include "calc/read_number.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <system_error>
@@ -49,22 +50,30 @@ private:
     const char16_t* m_end;
 };
 
-int radixDigit(char16_t c) noexcept {
-    if (isDigit(c))
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return 99;
+// Digit values of '0'-'9', 'A'-'F' and 'a'-'f'; 99 for every other ASCII code unit.
+constexpr auto kRadixDigits = [] {
+    std::array<std::uint8_t, 128> table{};
+    table.fill(99);
+    for (int i = 0; i < 10; ++i)
+        table[static_cast<std::size_t>('0' + i)] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        table[static_cast<std::size_t>('A' + i)] = static_cast<std::uint8_t>(10 + i);
+        table[static_cast<std::size_t>('a' + i)] = static_cast<std::uint8_t>(10 + i);
+    }
+    return table;
+}();
+
+unsigned radixDigit(char16_t c) noexcept {
+    return c < kRadixDigits.size() ? kRadixDigits[c] : 99u;
 }
 
 std::optional<double> readRadixInteger(Cursor& cursor, unsigned bitsPerDigit) noexcept {
-    const int radix = 1 << bitsPerDigit;
+    const unsigned radix = 1u << bitsPerDigit;
     std::uint64_t value = 0;
-    for (int digit = radixDigit(cursor.peek()); digit < radix; digit = radixDigit(cursor.peek())) {
+    for (unsigned digit = radixDigit(cursor.peek()); digit < radix;
+         digit = radixDigit(cursor.peek())) {
         cursor.advance();
-        value = (value << bitsPerDigit) | static_cast<std::uint64_t>(digit);
+        value = (value << bitsPerDigit) | digit;
         if (value > 0xFFFF'FFFFu)
             return std::nullopt;
     }

@@ -25,6 +25,9 @@ if(UNIX AND NOT APPLE)
   install(FILES ${ZENTARO_ASSETS}/zentaro.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${ZENTARO_APP_ID}.svg)
+  # Debian wants the licence beside the package's documentation.
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentaro RENAME copyright)
 endif()
 
 set(CPACK_PACKAGE_NAME zentaro)

@@ -10,7 +10,10 @@
 #
 # Writes: logo_150x101.jpg, logo_175x101.jpg and their @2x twins (drawn at
 # twice the size, not scaled up, so Qt shows them sharp on high-DPI screens),
-# zentaro_48.png, zentaro_256.png and zentaro.ico from zentaro.svg.
+# zentaro_48.png, zentaro_256.png and zentaro.ico from zentaro.svg; then a
+# .pam twin of each logo and of the 48 px icon: the same pixels decoded and
+# uncompressed, which the program shows straight from its resources without
+# loading an image plugin (see ui/loader.h).
 set -eu
 cd "$(dirname "$0")"
 
@@ -43,6 +46,12 @@ logo 175 101 2 logo_175x101@2x.jpg
 for size in 48 256; do
     rsvg-convert -w "$size" -h "$size" zentaro.svg -o "zentaro_$size.png"
     convert "zentaro_$size.png" -strip "zentaro_$size.png"
+done
+
+# Decoded from the files just written, so the pixels are the JPEG's as shown.
+for image in logo_150x101.jpg logo_175x101.jpg logo_150x101@2x.jpg logo_175x101@2x.jpg \
+    zentaro_48.png; do
+    convert "$image" -strip "pam:${image%.*}.pam"
 done
 
 tmp=$(mktemp -d)

@@ -2,7 +2,6 @@
 
 #include "ui/form.h"
 
-#include <QApplication>
 #include <QByteArrayView>
 #include <QFile>
 #include <QGuiApplication>
@@ -317,11 +316,13 @@ void loadWindow(Form& form, const WindowDef& def) {
     // they keep their positions when the window is resized.
     form.resize(twipsToPixels(def.clientWidth), twipsToPixels(def.clientHeight));
 
-    // A text box lays out its (empty) text once in the application's font
-    // before it takes its own; made the window's font for the while, that
-    // first layout needs no font engine that nothing else draws with.
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(form.font());
+    // A text box lays out its (empty) text once in the default QFont before
+    // it takes its own; made the window's font for the while, that first
+    // layout needs no font engine that nothing else draws with. QGuiApplication's
+    // setter, not QApplication's: that one would also drop the theme's fonts
+    // for menus and message boxes, and send every widget a font change.
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(form.font());
     std::vector<QWidget*> labels;
     for (const ControlDef& c : def.controls) {
         QWidget* control = makeControl(c, form);
@@ -335,7 +336,7 @@ void loadWindow(Form& form, const WindowDef& def) {
     // Labels are painted on the window's own surface, beneath every other
     // control: a label reaching under a button must not hide it.
     std::for_each(labels.rbegin(), labels.rend(), [](QWidget* label) { label->lower(); });
-    QApplication::setFont(applicationFont);
+    QGuiApplication::setFont(applicationFont);
     nameTextBoxes(form, def);
     orderFocus(form, def);
     wireActions(form, def);

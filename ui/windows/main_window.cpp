@@ -88,7 +88,8 @@ void solveClick(Form& self) {
 }
 
 void resetClick(Form& self) {
-    calc::Panel panel = readPanel(self);
+    // Reset writes every field, so there is nothing to read first.
+    calc::Panel panel;
     calc::reset(panel);
     writePanel(self, panel);
 }

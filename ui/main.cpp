@@ -2,7 +2,6 @@
 #include "ui/windows/windows.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 

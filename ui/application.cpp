@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "ui/loader.h"
+#include "ui/pictures.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>

@@ -21,8 +21,13 @@ public:
     const WindowDef& definition() const { return m_def; }
     WindowRegistry& registry() const { return m_registry; }
 
-    // The text of a text box, or the caption of a label or button.
-    // Ex: after the user types "10" into Txt_a, text("Txt_a") == u"10".
+    // The control with the given definition name, or nullptr.
+    QWidget* control(std::string_view name) const;
+
+    // The text of a text box, or the caption of a label or button, as the
+    // user sees it.
+    // Ex: after the user types "10" into Txt_a, text("Txt_a") == u"10"; a
+    //     button defined with caption u"R&D" reads back as u"R&D" (no access key).
     std::u16string text(std::string_view control) const;
     void setText(std::string_view control, std::u16string_view value);
 
@@ -33,6 +38,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget& requireControl(std::string_view name) const;
+
     const WindowDef& m_def;
     WindowRegistry& m_registry;
 };

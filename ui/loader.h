@@ -10,8 +10,6 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
-#include <QPixmap>
-#include <string>
 #include <string_view>
 
 class QWidget;
@@ -29,25 +27,9 @@ int twipsToPixels(int twips);
 // A system colour this program has no use for falls back to the button face.
 QColor toQColor(Colour colour, const QPalette& palette);
 
-// Ex: toQFont({u"Verdana", 9, true, false}) asks for Verdana, 9 pt, weight 700.
+// Ex: toQFont({u"Verdana", 9, true, false}) asks for 9 pt, weight 700, in the
+//     face that stands in for Verdana here (resolveFace).
 QFont toQFont(const Font& font);
-
-// Lets the definitions' faces, MS Sans Serif and Verdana, resolve to installed
-// fonts of about the same widths, so that captions keep their line breaks.
-// Call once after the QApplication exists and before any window is loaded.
-void registerFontSubstitutes();
-
-// A stored picture as a pixmap for a screen of the given device pixel ratio.
-// A picture may have twins in the resources: "@2x", drawn at twice the size,
-// used where the ratio is above 1 and shown at the picture's own logical
-// size; and ".pam", the same pixels uncompressed, preferred because it needs
-// neither an image plugin nor decoding.
-// Ex: loadPicture(":/logos/logo.jpg", 1) reads ":/logos/logo.pam" if the
-//     resources hold it, else ":/logos/logo.jpg"; loadPicture(":/logos/logo.jpg",
-//     1.5) reads ":/logos/logo@2x.pam" (or @2x.jpg), scales it to 1.5 times the
-//     logical size and gives it device pixel ratio 1.5; with no @2x twin it
-//     reads the 1x picture as at ratio 1.
-QPixmap loadPicture(std::string_view resource, qreal devicePixelRatio);
 
 // Builds a window's widgets from its definition into an empty, hidden form:
 // object names, caption, client size, palette, fonts, controls, tab order,
@@ -57,13 +39,5 @@ void loadWindow(Form& form, const WindowDef& def);
 // Places a freshly loaded, not yet shown form by its start-up position. The
 // owner (the main window, when loaded) matters only for CentreOwner.
 void placeWindow(Form& form, const QWidget* owner);
-
-// The control of a loaded form with the given definition name, or nullptr.
-QWidget* findControl(const Form& form, std::string_view name);
-
-// A text box's text or a label's or button's caption, as the user sees it.
-// Ex: a button defined with caption u"R&D" reads back as u"R&D" (no access key).
-std::u16string captionOf(const QWidget& control);
-void setCaption(QWidget& control, std::u16string_view caption);
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/window_registry.h"
 
 #include "ui/form.h"
+#include "ui/fonts.h"
 #include "ui/loader.h"
 
 #include <QApplication>

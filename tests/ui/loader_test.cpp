@@ -69,7 +69,7 @@ TEST_F(LoadWindow, LeavesTheApplicationFontAsItWas) {
     registry.show("Frm_Sample");
     EXPECT_EQ(QGuiApplication::font().toString(), before);
     EXPECT_NE(QGuiApplication::font().toString(),
-              findControl(*registry.form("Frm_Sample"), "Label5")->font().toString());
+              registry.form("Frm_Sample")->control("Label5")->font().toString());
 }
 
 class LoaderTest : public UiTest {
@@ -85,7 +85,7 @@ protected:
     }
 
     template <typename T = QWidget> T* control(const char* name) const {
-        auto* widget = qobject_cast<T*>(findControl(*m_form, name));
+        auto* widget = qobject_cast<T*>(m_form->control(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }

@@ -1,7 +1,7 @@
 // Pictures: the @2x twin on high-DPI screens, the uncompressed twin before
 // the original, and the shipped twins showing exactly what the originals do.
 
-#include "ui/loader.h"
+#include "ui/pictures.h"
 
 #include <QImage>
 #include <QResource>

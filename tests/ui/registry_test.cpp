@@ -5,7 +5,6 @@
 #include "tests/ui/ui_test.h"
 #include "ui/application.h"
 #include "ui/form.h"
-#include "ui/loader.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>
@@ -39,7 +38,7 @@ std::vector<Form*> visibleForms(std::string_view name) {
 }
 
 void click(Form& form, const char* button) {
-    QTest::mouseClick(findControl(form, button), Qt::LeftButton);
+    QTest::mouseClick(form.control(button), Qt::LeftButton);
 }
 
 class RegistryTest : public UiTest {
@@ -239,7 +238,7 @@ std::string LifetimeModelTest::runSequence(unsigned seed, int maxSteps) {
             break;
         case Op::Type:
             if (form != nullptr) {
-                QTest::keyClicks(findControl(*form, "Txt_a"), "7");
+                QTest::keyClicks(form->control("Txt_a"), "7");
                 model.typed[w] += u"7";
             }
             break;

@@ -7,7 +7,7 @@
 set(ZENTARO_APP_ID com.parvelin.Zentaro)
 set(ZENTARO_ASSETS ${PROJECT_SOURCE_DIR}/assets)
 
-if(TARGET zentaro)
+if(TARGET zentaro AND NOT WIN32)
   install(TARGETS zentaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
@@ -38,6 +38,12 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ohm's law calculator")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://parvelin.example.com/zentaro")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Zentaro)
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/packaging_windows.cmake)
+  include(CPack)
+  return()
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # zentaro_1.00_amd64.deb

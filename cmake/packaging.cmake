@@ -1,7 +1,8 @@
 # Install layout and the Debian package. Included from the top-level
 # CMakeLists.txt when the user interface is built.
 #
-#   cmake --install build/release --prefix /usr   -> bin/zentaro, desktop entry, icons, metainfo
+#   cmake --install build/release --prefix /usr   -> bin/zentaro, desktop entry, icons, metainfo,
+#                                                    manual page, changelog, copyright
 #   cd build/release && cpack                     -> zentaro_1.00_amd64.deb
 
 set(ZENTARO_APP_ID com.parvelin.Zentaro)
@@ -9,6 +10,16 @@ set(ZENTARO_ASSETS ${PROJECT_SOURCE_DIR}/assets)
 
 if(TARGET zentaro AND NOT WIN32)
   install(TARGETS zentaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(UNIX AND NOT APPLE AND CMAKE_STRIP)
+    # A stripped install (cpack, cmake --install --strip) also drops the
+    # compiler's version notes, as Debian's dh_strip does; they only take room.
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/zentaro\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endif()")
+  endif()
 endif()
 
 if(UNIX AND NOT APPLE)
@@ -25,9 +36,29 @@ if(UNIX AND NOT APPLE)
   install(FILES ${ZENTARO_ASSETS}/zentaro.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${ZENTARO_APP_ID}.svg)
-  # Debian wants the licence beside the package's documentation.
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentaro RENAME copyright)
+  # Debian wants the licence beside the package's documentation, in its
+  # machine-readable form, and the changelog and manual page compressed the
+  # way its tools do it (best compression, no name or time in the header).
+  install(FILES ${ZENTARO_ASSETS}/debian/copyright
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentaro)
+  set(zentaro_gzipped)
+  foreach(pair "debian/changelog=changelog" "zentaro.1=zentaro.1")
+    string(REPLACE "=" ";" pair "${pair}")
+    list(GET pair 0 source)
+    list(GET pair 1 name)
+    set(copy ${CMAKE_CURRENT_BINARY_DIR}/gzipped/${name})
+    add_custom_command(OUTPUT ${copy}.gz
+      COMMAND ${CMAKE_COMMAND} -E copy ${ZENTARO_ASSETS}/${source} ${copy}
+      COMMAND gzip -9nf ${copy}
+      DEPENDS ${ZENTARO_ASSETS}/${source}
+      VERBATIM)
+    list(APPEND zentaro_gzipped ${copy}.gz)
+  endforeach()
+  add_custom_target(zentaro_docs ALL DEPENDS ${zentaro_gzipped})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/gzipped/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zentaro)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/gzipped/zentaro.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 set(CPACK_PACKAGE_NAME zentaro)
@@ -57,5 +88,12 @@ decimal places. A theory page explains the law and its units.")
 # Qt and the C++ runtime come from dpkg-shlibdeps, so apt brings them along;
 # the X11 platform and JPEG plugins ship inside libqt6gui6 itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows are laid out for Liberation Sans, which stands in for MS Sans
+# Serif; with only DejaVu Sans, whose letters are wider, captions wrap and are
+# cut. CPack puts the libraries that dpkg-shlibdeps finds after this.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
+# Qt's own package does not bring the Wayland platform; without it the
+# program runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -80,7 +81,13 @@ QWidget* makeButton(const ControlDef& c, Form& form) {
 }
 
 QWidget* makeTextBox(const ControlDef& c, Form& form) {
-    auto* edit = new QLineEdit(toQString(c.caption), &form);
+    auto* edit = new QLineEdit(&form);
+    // A text box holds whatever is typed or pasted, however long: QLineEdit
+    // would otherwise cut it silently at 32,767 characters, and Solve would
+    // read a different number from the one the user entered. The limit is
+    // lifted before the text is set, which it would cut as well.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(toQString(c.caption));
     edit->setFrame(true);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit->setFocusPolicy(Qt::StrongFocus);

@@ -99,7 +99,9 @@ TEST(Solve, FilledInputsClearAnEarlierResultLine) {
     calc::Panel panel{u"10", u"3", u"", {}, {}, {}};
     solveCounting(panel);
     ASSERT_EQ(outcome(panel, 0), "Resistance|3.333|Ohms|0");
-    panel.resistance = u"5";
+    // Moved in from a string, not assigned from the literal: g++ 12 at -O2 and above warns
+    // falsely (-Wrestrict) inside libstdc++ on the literal's assignment.
+    panel.resistance = std::u16string(u"5");
     solveCounting(panel);
     EXPECT_EQ(outcome(panel, 0), "|OOOps..A Mistake !||0");
 }

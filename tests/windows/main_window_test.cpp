@@ -7,6 +7,7 @@
 #include "ui/windows/windows.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -130,6 +131,35 @@ TEST_F(MainWindow, EnterInAFieldDoesNotSolve) {
     type("Txt_b", "4");
     QTest::keyClick(control("Txt_b"), Qt::Key_Return);
     EXPECT_EQ(resultLine().toStdString(), " |  | ");
+}
+
+// A paste far beyond QLineEdit's default limit of 32,767 characters stays whole, and Solve reads
+// all of it: the digit at the very end is read too, since blanks between digits are skipped.
+TEST_F(MainWindow, ALongPasteIsKeptWholeAndSolveReadsAllOfIt) {
+    const QString pasted = u'1' + QString(99'998, u' ') + u'2';
+    const struct {
+        const char* name;
+        QString typedAfter;
+        const char* result;
+    } rows[] = {
+        {"PasteAlone", {}, "Resistance | 3 | Ohms"},       // 12 / 4
+        {"TypedAfterPaste", "0", "Resistance | 30 | Ohms"}, // 120 / 4: typing is not cut either
+    };
+    for (const auto& row : rows) {
+        type("Txt_a", {});
+        type("Txt_b", "4");
+        auto* volts = control<QLineEdit>("Txt_a");
+        volts->setFocus();
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(volts, Qt::Key_V, Qt::ControlModifier);
+        if (!row.typedAfter.isEmpty())
+            QTest::keyClicks(volts, row.typedAfter);
+        const QString expected = pasted + row.typedAfter;
+        EXPECT_EQ(volts->text().size(), expected.size()) << row.name;
+        EXPECT_TRUE(volts->text() == expected) << row.name;
+        click("Command1");
+        EXPECT_EQ(resultLine().toStdString(), row.result) << row.name;
+    }
 }
 
 // Results are written with the user's decimal separator; input reads only ".".

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -255,7 +256,14 @@ void placeWindow(Form& form, const QWidget* owner) {
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
     const bool overOwner =
         form.definition().startUp == StartUpPosition::CentreOwner && owner != nullptr;
-    QRect placed({0, 0}, form.size());
+    // Centre the whole window, frame and title bar included. A window system
+    // that draws the frame itself (Windows) knows its size once the native
+    // window exists; one whose window manager frames windows later (X11) tells
+    // no margins yet, and the client area is centred instead.
+    form.winId();
+    const QMargins frame =
+        form.windowHandle() != nullptr ? form.windowHandle()->frameMargins() : QMargins();
+    QRect placed({0, 0}, form.size().grownBy(frame));
     placed.moveCenter(overOwner ? owner->frameGeometry().center() : area.center());
     // Keep the title bar reachable when the owner stands near the screen's edge.
     placed.moveTopLeft({std::max(placed.left(), area.left()), std::max(placed.top(), area.top())});

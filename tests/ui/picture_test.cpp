@@ -4,6 +4,7 @@
 #include "ui/pictures.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QResource>
 #include <gtest/gtest.h>
 
@@ -69,6 +70,9 @@ TEST(LoadPicture, RefusesPamItCannotShowInPlace) {
 // unseen; and they must stay uncompressed, or the loader would quietly fall
 // back to decoding the originals.
 TEST(ShippedPictures, TwinsMatchTheirOriginalsPixelForPixel) {
+    // The Windows build's Qt has no JPEG reader: the program never needs one.
+    if (!QImageReader::supportedImageFormats().contains("jpeg"))
+        GTEST_SKIP() << "no JPEG reader in this Qt; the twins are compared where there is one";
     for (const char* original :
          {":/logos/logo_150x101.jpg", ":/logos/logo_175x101.jpg", ":/logos/logo_150x101@2x.jpg",
           ":/logos/logo_175x101@2x.jpg", ":/icons/zentaro_48.png"}) {

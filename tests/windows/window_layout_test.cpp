@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -239,14 +240,18 @@ TEST(WindowLayout, LogosAreCompiledInAtTheirDefinedSizes) {
                  {ui::windows::kAbout, {175, 101}}};
     for (const auto& c : cases) {
         ui::Form& form = registry.show(c.window);
-        auto* picture = form.findChild<QWidget*>("Picture1");
+        auto* picture = form.findChild<QLabel*>("Picture1");
         ASSERT_NE(picture, nullptr);
-        QPixmap logo = picture->grab();
-        EXPECT_FALSE(logo.isNull());
+        // What the window shows: the uncompressed twin, at the logo's own size.
+        EXPECT_EQ(picture->pixmap().deviceIndependentSize().toSize(), c.size) << c.window;
+        // And the stored original, where this Qt can read JPEG (the Windows
+        // build's cannot, and needs not).
         const QImage image = QImage(QString(c.window == ui::windows::kAbout
                                                 ? ":/logos/logo_175x101.jpg"
                                                 : ":/logos/logo_150x101.jpg"));
-        EXPECT_EQ(image.size(), c.size) << c.window;
+        if (QImageReader::supportedImageFormats().contains("jpeg")) {
+            EXPECT_EQ(image.size(), c.size) << c.window;
+        }
     }
 }
 

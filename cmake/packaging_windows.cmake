@@ -9,6 +9,9 @@
 # each plugin in its own folder, where Qt looks first (the program's folder is
 # always on its plugin path).
 
+# Qt's targets are imported where the program is built; bring them here too.
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
 install(TARGETS zentaro RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
@@ -61,17 +64,18 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # Debian's makensis makes a 32-bit installer unless told otherwise, and that
 # one cannot run where only 64-bit Windows programs do. The version block
-# gives the installer file and product version 1.00, as the program has.
+# gives the installer file and product version 1.00, as the program has
+# (single quotes: CPack writes the value into a double-quoted string).
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
   "VIProductVersion 1.0.0.0"
   "VIFileVersion 1.0.0.0"
   "VIAddVersionKey ProductName Zentaro"
   "VIAddVersionKey CompanyName Parvelin"
-  "VIAddVersionKey FileDescription \"Zentaro ${CPACK_PACKAGE_VERSION} setup\""
+  "VIAddVersionKey FileDescription 'Zentaro ${CPACK_PACKAGE_VERSION} setup'"
   "VIAddVersionKey FileVersion ${CPACK_PACKAGE_VERSION}"
   "VIAddVersionKey ProductVersion ${CPACK_PACKAGE_VERSION}"
-  "VIAddVersionKey LegalCopyright \"Copyright (C) 2026 Parvelin\""
+  "VIAddVersionKey LegalCopyright 'Copyright (C) 2026 Parvelin'"
 )
 set(CPACK_ZIP_COMPONENT_INSTALL OFF)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)

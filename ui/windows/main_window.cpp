@@ -18,7 +18,8 @@ using enum Alignment;
 using namespace fonts;
 
 constexpr std::array kControls{
-    // tab, kind, name, caption, left, top, width, height, font, alignment, back colour, image, labelFor
+    // tab, kind, name, caption, left, top, width, height, font, alignment, back colour, image,
+    // labelFor, describes
     ControlDef{0, TextBox, "Txt_a", u"", 2340, 780, 1215, 495, kSans975},
     ControlDef{1, TextBox, "Txt_b", u"", 2340, 1440, 1215, 495, kSans975},
     ControlDef{2, TextBox, "Txt_c", u"", 2340, 2100, 1215, 495, kSans975},
@@ -43,9 +44,9 @@ constexpr std::array kControls{
     ControlDef{16, Label, "Lbl_s", u"*  Enter  values only  in  two  fields  at  a  time.", 480,
                4200, 4695, 495, kSans975Bold, Centre, 0x00C0E0FF},
     ControlDef{17, PictureBox, "Picture1", u"", 8460, 180, 2235, 1575, {}, Left, {}, &logos::kNarrow},
-    ControlDef{18, Label, "Label4", u"Volts", 3660, 960, 555, 495},
-    ControlDef{19, Label, "Label5", u"Amps", 3660, 1620, 495, 495},
-    ControlDef{20, Label, "Label6", u"Ohms", 3660, 2280, 555, 495},
+    ControlDef{18, Label, "Label4", u"Volts", 3660, 960, 555, 495, {}, Left, {}, {}, {}, "Txt_a"},
+    ControlDef{19, Label, "Label5", u"Amps", 3660, 1620, 495, 495, {}, Left, {}, {}, {}, "Txt_b"},
+    ControlDef{20, Label, "Label6", u"Ohms", 3660, 2280, 555, 495, {}, Left, {}, {}, {}, "Txt_c"},
     ControlDef{21, Label, "Label7", u"Zentaro", 600, 120, 7155, 495, kSans18Bold},
 };
 

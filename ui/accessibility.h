@@ -1,0 +1,23 @@
+#pragma once
+
+// What a screen reader learns of a window beyond what Qt tells it unasked:
+// the window's role and the names and descriptions that labels give to other
+// controls. Nothing here changes a pixel or the focus order.
+
+#include <string_view>
+
+namespace ui {
+
+class Form;
+
+// Makes Qt ask this program for the roles of its windows and announcers.
+// Idempotent; must run before a window exists, or Qt keeps its default role.
+void installAccessibleRoles();
+
+// Reads a freshly loaded form's definition for what labels say of other
+// controls.
+// Ex: Label1 u"Voltage" labelFor "Txt_a" and Label4 u"Volts" describes
+//     "Txt_a": focusing Txt_a says "Voltage text. Volts".
+void makeAccessible(Form& form);
+
+} // namespace ui

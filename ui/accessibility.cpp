@@ -4,7 +4,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace ui {
 
@@ -27,6 +31,38 @@ QAccessibleInterface* accessibleRole(const QString& className, QObject* object) 
     return nullptr;
 }
 
+// A text box entered by Tab selects its whole text, so that typing replaces
+// it, as the native edit fields of Windows and GTK do; the sighted user sees
+// this and it stays. But Qt 6.4 selects before it announces the focus, and
+// Orca 43 then takes the focus for old news and says nothing, for an empty
+// box always. The box is therefore told of a plain focus change and selects
+// its text once the focus has been announced.
+class TabEntry : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            return false;
+        auto* edit = static_cast<QLineEdit*>(watched);
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(edit, &plain);
+        QMetaObject::invokeMethod(
+            edit,
+            [edit] {
+                // An empty box has nothing to select and would only say "selected".
+                if (edit->hasFocus() && !edit->text().isEmpty())
+                    edit->selectAll();
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+};
+
 QWidget& relatedControl(const Form& form, const ControlDef& label, std::string_view target) {
     QWidget* found = form.control(target);
     if (found == nullptr)
@@ -43,10 +79,16 @@ void installAccessibleRoles() {
 
 void makeAccessible(Form& form) {
     installAccessibleRoles();
+    TabEntry* tabEntry = nullptr;
     for (const ControlDef& c : form.definition().controls) {
         QWidget* control = form.control(c.name);
         if (!c.spoken.empty())
             control->setAccessibleName(toQString(c.spoken));
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            if (tabEntry == nullptr)
+                tabEntry = new TabEntry(&form);
+            edit->installEventFilter(tabEntry);
+        }
         auto* label = qobject_cast<QLabel*>(control);
         if (label == nullptr)
             continue;

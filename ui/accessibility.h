@@ -15,7 +15,7 @@ class Form;
 void installAccessibleRoles();
 
 // Reads a freshly loaded form's definition for what labels say of other
-// controls.
+// controls, and makes its text boxes speak as Tab enters them.
 // Ex: Label1 u"Voltage" labelFor "Txt_a" and Label4 u"Volts" describes
 //     "Txt_a": focusing Txt_a says "Voltage text. Volts".
 void makeAccessible(Form& form);

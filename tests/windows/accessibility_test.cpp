@@ -1,17 +1,47 @@
-// What a screen reader is told: each window's role and the names and units of
-// the fields. What the screen reader makes of it was heard under Orca.
+// What a screen reader is told: each window's role, the names and units of
+// the fields and the focus news when Tab enters a text box. What the screen
+// reader makes of it was heard under Orca.
 
+#include "modal_responder.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/windows.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace ui::windows;
+
+// What a screen reader would be told while a Recorder lives, one line each:
+// "focus: <control>" and "selection: <control>" (a text box). Offscreen, Qt
+// sends no accessibility events at all, so the recorder watches what causes
+// them: the focus given (Qt tells the screen reader right after
+// focusChanged), a selection made.
+class Recorder : public QObject {
+public:
+    explicit Recorder(ui::Form& form) {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            m_lines << "focus: " + (now ? now->objectName() : QString("(none)"));
+        });
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>())
+            connect(edit, &QLineEdit::selectionChanged, this,
+                    [this, edit] { m_lines << "selection: " + edit->objectName(); });
+    }
+
+    const QStringList& lines() const { return m_lines; }
+    QStringList linesStartingWith(const QString& prefix) const {
+        return m_lines.filter(QRegularExpression('^' + QRegularExpression::escape(prefix)));
+    }
+
+private:
+    QStringList m_lines;
+};
 
 QAccessibleInterface* accessible(ui::Form& form, const char* control) {
     QWidget* w = form.findChild<QWidget*>(control);
@@ -68,6 +98,60 @@ TEST(Accessibility, ControlsAreNamedAndFieldsCarryTheirUnits) {
         EXPECT_EQ(iface->text(QAccessible::Description).toStdString(), row.description)
             << row.control;
     }
+}
+
+class TabIntoBox : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_form = &m_registry.show(kMain);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form));
+    }
+    QLineEdit* box(const char* name) { return m_form->findChild<QLineEdit*>(name); }
+
+    ModalResponder m_responder;
+    ui::WindowRegistry m_registry{all()};
+    ui::Form* m_form = nullptr;
+};
+
+// Orca takes a focus that follows news of the same box's selection for old
+// news and stays silent: the focus must be told first, by Tab or Shift+Tab,
+// and the text still be selected so that typing replaces it.
+TEST_F(TabIntoBox, FocusIsToldBeforeTheSelectionAndTypingReplacesTheText) {
+    box("Txt_a")->setText("10");
+    box("Txt_b")->setText("4");
+    const struct {
+        const char* from;
+        Qt::Key key;
+        const char* to;
+        const char* news;
+        const char* typed;
+        const char* after;
+    } rows[] = {
+        {"Txt_a", Qt::Key_Tab, "Txt_b", "focus: Txt_b | selection: Txt_b", "7", "7"},
+        {"Txt_b", Qt::Key_Tab, "Txt_c", "focus: Txt_c", "3", "3"}, // empty: nothing to select
+        {"Txt_b", Qt::Key_Backtab, "Txt_a", "focus: Txt_a | selection: Txt_a", "25", "25"},
+    };
+    for (const auto& row : rows) {
+        box(row.from)->setFocus();
+        Recorder recorder(*m_form);
+        QTest::keyClick(box(row.from), row.key);
+        QTest::qWait(20);
+        ASSERT_EQ(QApplication::focusWidget(), box(row.to)) << row.to;
+        const QStringList news = recorder.lines().filter(
+            QRegularExpression(QString("^(focus|selection): %1$").arg(row.to)));
+        EXPECT_EQ(news.join(" | ").toStdString(), row.news);
+        QTest::keyClicks(box(row.to), row.typed);
+        EXPECT_EQ(box(row.to)->text().toStdString(), row.after) << row.to;
+    }
+}
+
+TEST_F(TabIntoBox, AClickStillPlacesTheCaretWithoutSelecting) {
+    box("Txt_a")->setText("10");
+    box("Txt_b")->setFocus();
+    QTest::mouseClick(box("Txt_a"), Qt::LeftButton, {}, {2, 10});
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::focusWidget(), box("Txt_a"));
+    EXPECT_FALSE(box("Txt_a")->hasSelectedText());
 }
 
 } // namespace

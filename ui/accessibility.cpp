@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <utility>
 
 namespace ui {
 
@@ -17,6 +18,53 @@ namespace {
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A message for screen readers only: a widget of one pixel that paints
+// nothing, with the notification role. Orca speaks such an object as it
+// becomes visible, which is the one way to be heard with Qt 6.4 and Orca 43:
+// neither speaks a changed name, and announcement events came with Qt 6.8.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(Form& form) : QWidget(&form), m_form(form) {
+        setObjectName(QStringLiteral("announcer"));
+        setGeometry(0, 0, 1, 1);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+        m_form.installEventFilter(this);
+    }
+
+    void announce(QString text) {
+        m_pending = std::move(text);
+        if (m_form.isActiveWindow())
+            speakSoon();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_form && event->type() == QEvent::WindowActivate && !m_pending.isEmpty())
+            speakSoon();
+        return false;
+    }
+
+private:
+    // Queued, so that the window's own focus news, sent when the event being
+    // handled ends, is spoken first and does not cut the message off.
+    void speakSoon() { QMetaObject::invokeMethod(this, &Announcer::speak, Qt::QueuedConnection); }
+
+    void speak() {
+        if (m_pending.isEmpty() || !m_form.isActiveWindow())
+            return;
+        hide();
+        setAccessibleName(m_pending);
+        m_pending.clear();
+        show();
+    }
+
+    Form& m_form;
+    QString m_pending;
+};
 
 QAccessibleInterface* accessibleRole(const QString& className, QObject* object) {
     if (className == QLatin1String(Form::staticMetaObject.className())) {
@@ -28,6 +76,8 @@ QAccessibleInterface* accessibleRole(const QString& className, QObject* object) 
         const bool wholeWindow = form->definition().reading == Reading::WholeWindow;
         return new QAccessibleWidget(form, wholeWindow ? QAccessible::Dialog : QAccessible::Window);
     }
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -104,4 +154,13 @@ void makeAccessible(Form& form) {
     }
 }
 
+void announce(Form& form, std::u16string_view text) {
+    auto* announcer = form.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (announcer == nullptr)
+        announcer = new Announcer(form);
+    announcer->announce(toQString(text));
+}
+
 } // namespace ui
+
+#include "accessibility.moc"

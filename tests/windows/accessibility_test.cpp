@@ -1,8 +1,11 @@
 // What a screen reader is told: each window's role, the names and units of
-// the fields and the focus news when Tab enters a text box. What the screen
-// reader makes of it was heard under Orca.
+// the fields, the focus news when Tab enters a text box, and the result of
+// Solve spoken after any notice, with the focus left where it was. What the
+// screen reader makes of it was heard under Orca; here the accessibility
+// events themselves are recorded, as Qt hands them to the platform.
 
 #include "modal_responder.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/windows.h"
@@ -10,6 +13,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,13 +24,15 @@ namespace {
 using namespace ui::windows;
 
 // What a screen reader would be told while a Recorder lives, one line each:
-// "focus: <control>" and "selection: <control>" (a text box). Offscreen, Qt
-// sends no accessibility events at all, so the recorder watches what causes
-// them: the focus given (Qt tells the screen reader right after
-// focusChanged), a selection made.
+// "notice: <text>" when a message box shows, "spoken: <text>" when a widget
+// of the notification role shows, "focus: <control>" and "selection:
+// <control>" (a text box). Offscreen, Qt sends no accessibility events at all,
+// so the recorder watches what causes them: a widget shown, the focus given
+// (Qt tells the screen reader right after focusChanged), a selection made.
 class Recorder : public QObject {
 public:
     explicit Recorder(ui::Form& form) {
+        qApp->installEventFilter(this);
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
             m_lines << "focus: " + (now ? now->objectName() : QString("(none)"));
         });
@@ -37,6 +44,19 @@ public:
     const QStringList& lines() const { return m_lines; }
     QStringList linesStartingWith(const QString& prefix) const {
         return m_lines.filter(QRegularExpression('^' + QRegularExpression::escape(prefix)));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            m_lines << "notice: " + box->text();
+        } else if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+                   iface != nullptr && iface->role() == QAccessible::Notification) {
+            m_lines << "spoken: " + iface->text(QAccessible::Name);
+        }
+        return false;
     }
 
 private:
@@ -100,7 +120,7 @@ TEST(Accessibility, ControlsAreNamedAndFieldsCarryTheirUnits) {
     }
 }
 
-class TabIntoBox : public ::testing::Test {
+class HeardOnTheCalculator : public ::testing::Test {
 protected:
     void SetUp() override {
         m_form = &m_registry.show(kMain);
@@ -116,7 +136,7 @@ protected:
 // Orca takes a focus that follows news of the same box's selection for old
 // news and stays silent: the focus must be told first, by Tab or Shift+Tab,
 // and the text still be selected so that typing replaces it.
-TEST_F(TabIntoBox, FocusIsToldBeforeTheSelectionAndTypingReplacesTheText) {
+TEST_F(HeardOnTheCalculator, FocusIsToldBeforeTheSelectionAndTypingReplacesTheText) {
     box("Txt_a")->setText("10");
     box("Txt_b")->setText("4");
     const struct {
@@ -145,13 +165,99 @@ TEST_F(TabIntoBox, FocusIsToldBeforeTheSelectionAndTypingReplacesTheText) {
     }
 }
 
-TEST_F(TabIntoBox, AClickStillPlacesTheCaretWithoutSelecting) {
+TEST_F(HeardOnTheCalculator, AClickStillPlacesTheCaretWithoutSelecting) {
     box("Txt_a")->setText("10");
     box("Txt_b")->setFocus();
     QTest::mouseClick(box("Txt_a"), Qt::LeftButton, {}, {2, 10});
     QTest::qWait(20);
     EXPECT_EQ(QApplication::focusWidget(), box("Txt_a"));
     EXPECT_FALSE(box("Txt_a")->hasSelectedText());
+}
+
+struct SpokenRow {
+    const char* name;
+    const char* volts;
+    const char* amps;
+    const char* ohms;
+    const char* heard; // what the screen reader is handed, in order
+};
+
+void PrintTo(const SpokenRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SolveIsSpoken : public HeardOnTheCalculator,
+                      public ::testing::WithParamInterface<SpokenRow> {};
+
+TEST_P(SolveIsSpoken, AfterAnyNoticeWithTheFocusLeftOnSolve) {
+    const SpokenRow& row = GetParam();
+    box("Txt_a")->setText(row.volts);
+    box("Txt_b")->setText(row.amps);
+    box("Txt_c")->setText(row.ohms);
+    auto* solve = m_form->findChild<QPushButton*>("Command1");
+    solve->setFocus();
+    Recorder recorder(*m_form);
+    QTest::keyClick(solve, Qt::Key_Space);
+    // A closed message box leaves the offscreen window inactive; a window
+    // manager gives the focus back to the calculator, and so does the test.
+    if (!m_form->isActiveWindow()) {
+        EXPECT_TRUE(recorder.linesStartingWith("spoken:").isEmpty());
+        m_form->activateWindow();
+    }
+    ASSERT_TRUE(
+        QTest::qWaitFor([&recorder] { return !recorder.linesStartingWith("spoken:").isEmpty(); }));
+    QTest::qWait(20); // and nothing more comes
+
+    // In the order they came: any notice first, then the result.
+    const QStringList heard = recorder.lines().filter(QRegularExpression("^(notice|spoken): "));
+    EXPECT_EQ(heard.join(" | ").toStdString(), row.heard);
+    EXPECT_EQ(QApplication::focusWidget(), solve);
+}
+
+const SpokenRow kSpokenRows[] = {
+    {"Resistance", "10", "4", "", "spoken: Resistance 2.5 Ohms"},
+    {"Current", "10", "", "4", "spoken: Current 2.5 Amperes"},
+    {"Voltage", "", "2", "5", "spoken: Voltage 10 Volts"},
+    {"NoResult", "10", "2", "5", "spoken: OOOps..A Mistake !"},
+    {"ZeroNotice", "0", "4", "", "notice: You can't enter Zero | spoken: OOOps..A Mistake !"},
+    {"TwoZeroNotices", "0", "0", "",
+     "notice: You can't enter Zero | notice: You can't enter Zero | spoken: OOOps..A Mistake !"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Results, SolveIsSpoken, ::testing::ValuesIn(kSpokenRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HeardOnTheCalculator, EachSolveIsSpokenAgainEvenWithTheSameResult) {
+    box("Txt_a")->setText("10");
+    box("Txt_b")->setText("4");
+    auto* solve = m_form->findChild<QPushButton*>("Command1");
+    Recorder recorder(*m_form);
+    for (int i = 0; i < 2; ++i) {
+        solve->click();
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(recorder.linesStartingWith("spoken:").join(" | ").toStdString(),
+              "spoken: Resistance 2.5 Ohms | spoken: Resistance 2.5 Ohms");
+}
+
+TEST_F(HeardOnTheCalculator, SpeakingChangesNoPixelAndNoFocusOrder) {
+    const QImage before = m_form->grab().toImage();
+    {
+        Recorder recorder(*m_form);
+        ui::announce(*m_form, u"Resistance 2.5 Ohms");
+        QTest::qWait(20);
+        ASSERT_EQ(recorder.linesStartingWith("spoken:").size(), 1);
+    }
+    EXPECT_EQ(m_form->grab().toImage(), before);
+
+    QStringList visited;
+    for (int i = 0; i < 9; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        visited << (focus ? focus->objectName() : QString("(none)"));
+        QTest::keyClick(focus ? focus : m_form, Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(),
+              "Txt_a Txt_b Txt_c Command1 Command2 Command4 Command3 Command5 Picture1");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The calculator: three inputs, the result line, hints, and five buttons.
 
 #include "calc/panel.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/fonts.h"
@@ -9,6 +10,7 @@
 
 #include <QLocale>
 #include <array>
+#include <string>
 
 namespace ui::windows {
 namespace {
@@ -81,11 +83,27 @@ char16_t decimalSeparator() {
     return point.size() == 1 ? point.front().unicode() : u'.';
 }
 
+// The result line as a screen reader says it: "Resistance 2.5 Ohms", or the
+// no-result marker alone, its name and unit being empty.
+std::u16string spokenResult(const calc::Panel& panel) {
+    std::u16string spoken;
+    for (const std::u16string* part : {&panel.resultName, &panel.resultValue, &panel.resultUnit}) {
+        if (part->empty())
+            continue;
+        if (!spoken.empty())
+            spoken += u' ';
+        spoken += *part;
+    }
+    return spoken;
+}
+
 void solveClick(Form& self) {
     calc::Panel panel = readPanel(self);
     calc::solve(
         panel, [&self] { self.registry().messageBox(calc::kZeroNotice); }, decimalSeparator());
     writePanel(self, panel);
+    // The result is shown where the focus never goes; say it, after any notice.
+    announce(self, spokenResult(panel));
 }
 
 void resetClick(Form& self) {

@@ -124,7 +124,11 @@ QWidget& relatedControl(const Form& form, const ControlDef& label, std::string_v
 } // namespace
 
 void installAccessibleRoles() {
-    QAccessible::installFactory(accessibleRole);
+    // Once per process: every window loaded would otherwise add it again.
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(accessibleRole);
+        return true;
+    }();
 }
 
 void makeAccessible(Form& form) {

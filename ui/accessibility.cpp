@@ -1,5 +1,6 @@
 #include "ui/accessibility.h"
 
+#include "ui/accessible_text_box.h"
 #include "ui/form.h"
 
 #include <QAccessible>
@@ -66,7 +67,7 @@ private:
     QString m_pending;
 };
 
-QAccessibleInterface* accessibleRole(const QString& className, QObject* object) {
+QAccessibleInterface* accessibleInterface(const QString& className, QObject* object) {
     if (className == QLatin1String(Form::staticMetaObject.className())) {
         auto* form = static_cast<Form*>(object);
         // A window reads as a frame, its title and then the focused control; a
@@ -78,6 +79,11 @@ QAccessibleInterface* accessibleRole(const QString& className, QObject* object) 
     }
     if (className == QLatin1String(Announcer::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    // Asked before Qt's own factory: the windows' text boxes, so that their
+    // text is read whole (accessible_text_box.h); any other line edit is Qt's.
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className()) &&
+        qobject_cast<Form*>(object->parent()) != nullptr)
+        return new AccessibleTextBox(static_cast<QLineEdit*>(object));
     return nullptr;
 }
 
@@ -126,7 +132,7 @@ QWidget& relatedControl(const Form& form, const ControlDef& label, std::string_v
 void installAccessibleRoles() {
     // Once per process: every window loaded would otherwise add it again.
     [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(accessibleRole);
+        QAccessible::installFactory(accessibleInterface);
         return true;
     }();
 }

@@ -11,7 +11,8 @@ namespace ui {
 
 class Form;
 
-// Makes Qt ask this program for the roles of its windows and announcers.
+// Makes Qt ask this program for the roles of its windows and announcers, and
+// for what its text boxes say.
 // Idempotent; must run before a window exists, or Qt keeps its default role.
 void installAccessibleRoles();
 

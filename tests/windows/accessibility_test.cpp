@@ -6,6 +6,7 @@
 
 #include "modal_responder.h"
 #include "ui/accessibility.h"
+#include "ui/accessible_text_box.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/windows.h"
@@ -118,6 +119,24 @@ TEST(Accessibility, ControlsAreNamedAndFieldsCarryTheirUnits) {
         EXPECT_EQ(iface->text(QAccessible::Description).toStdString(), row.description)
             << row.control;
     }
+}
+
+// Only the windows' own text boxes read their text in whole runs; other line
+// edits keep Qt's account of them.
+TEST(Accessibility, TheCalculatorsBoxesReadTheirWholeText) {
+    ui::WindowRegistry registry(all());
+    ui::Form& form = registry.show(kMain);
+    for (const char* name : {"Txt_a", "Txt_b", "Txt_c"}) {
+        form.findChild<QLineEdit*>(name)->setText("10");
+        QAccessibleTextInterface* text = accessible(form, name)->textInterface();
+        ASSERT_NE(text, nullptr) << name;
+        int start = -1, end = -1;
+        text->attributes(1, &start, &end);
+        EXPECT_EQ(text->text(start, end).toStdString(), "10") << name;
+    }
+    QLineEdit other("10");
+    EXPECT_EQ(dynamic_cast<ui::AccessibleTextBox*>(QAccessible::queryAccessibleInterface(&other)),
+              nullptr);
 }
 
 class HeardOnTheCalculator : public ::testing::Test {

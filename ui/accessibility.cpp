@@ -22,8 +22,8 @@ QString toQString(std::u16string_view text) {
 
 // A message for screen readers only: a widget of one pixel that paints
 // nothing, with the notification role. Orca speaks such an object as it
-// becomes visible, which is the one way to be heard with Qt 6.4 and Orca 43:
-// neither speaks a changed name, and announcement events came with Qt 6.8.
+// becomes visible. That is the one way to be heard here: Orca 43 ignores a
+// changed name, and Qt has announcement events only from 6.8 on.
 class Announcer : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "ui/loader.h"
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/pictures.h"
@@ -138,22 +139,6 @@ QWidget* makeControl(const ControlDef& c, Form& form) {
     return makeLabel(c, form);
 }
 
-// A text box is announced by the caption of the label that names its row.
-void nameTextBoxes(const Built& built, const WindowDef& def) {
-    for (const ControlDef& c : def.controls) {
-        if (c.labelFor.empty())
-            continue;
-        auto* label = qobject_cast<QLabel*>(builtControl(built, c.name));
-        QWidget* target = builtControl(built, c.labelFor);
-        if (label == nullptr || target == nullptr)
-            qFatal("window %s: label %s names a missing control", def.name.data(), c.name.data());
-        target->setAccessibleName(label->text());
-        // A buddy turns an '&' in the caption into an access key; skip it then.
-        if (!label->text().contains(u'&'))
-            label->setBuddy(target);
-    }
-}
-
 void orderFocus(const Built& built, const WindowDef& def) {
     std::vector<std::pair<int, QWidget*>> chain;
     for (const ControlDef& c : def.controls)
@@ -212,6 +197,8 @@ QFont toQFont(const Font& font) {
 }
 
 void loadWindow(Form& form, const WindowDef& def) {
+    // Before anything is named: a screen reader asks at the first change.
+    installAccessibleRoles();
     form.setObjectName(toQString(def.name));
     form.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -246,7 +233,7 @@ void loadWindow(Form& form, const WindowDef& def) {
     // control: a label reaching under a button must not hide it.
     std::for_each(labels.rbegin(), labels.rend(), [](QWidget* label) { label->lower(); });
     QGuiApplication::setFont(applicationFont);
-    nameTextBoxes(built, def);
+    makeAccessible(form);
     orderFocus(built, def);
     wireActions(form, built, def);
 }

@@ -33,7 +33,8 @@ QFont toQFont(const Font& font);
 
 // Builds a window's widgets from its definition into an empty, hidden form:
 // object names, caption, client size, palette, fonts, controls, tab order,
-// initial focus, accessible names and the wiring of every action by name.
+// initial focus, what a screen reader is told (accessibility.h) and the wiring
+// of every action by name.
 void loadWindow(Form& form, const WindowDef& def);
 
 // Places a freshly loaded, not yet shown form by its start-up position. The

@@ -51,7 +51,14 @@ struct ControlDef {
     std::optional<Colour> backColour; // nullopt: the button face
     const Image* image = nullptr;     // picture boxes only
     std::string_view labelFor;        // a label naming another control (its accessible name)
+    std::string_view describes;       // a label qualifying another control, as a unit does
+                                      // (its accessible description)
+    std::u16string_view spoken;       // what a screen reader reads instead of the caption
 };
+
+// What a screen reader reads as the window opens: its title and the focused
+// control, as for any main window, or first all of its text, as for a dialog.
+enum class Reading : std::uint8_t { FocusedControl, WholeWindow };
 
 // A button's action, wired by control name; it gets the window it belongs to.
 using Action = void (*)(Form& self);
@@ -68,6 +75,7 @@ struct WindowDef {
     StartUpPosition startUp = StartUpPosition::CentreScreen;
     std::span<const ControlDef> controls;
     std::span<const ActionDef> actions;
+    Reading reading = Reading::FocusedControl;
 };
 
 inline constexpr Font kDefaultWindowFont{u"MS Sans Serif", 8.25, false, false};

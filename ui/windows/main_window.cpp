@@ -1,6 +1,7 @@
 // The calculator: three inputs, the result line, hints, and five buttons.
 
 #include "calc/panel.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/fonts.h"
@@ -9,6 +10,7 @@
 
 #include <QLocale>
 #include <array>
+#include <string>
 
 namespace ui::windows {
 namespace {
@@ -18,7 +20,8 @@ using enum Alignment;
 using namespace fonts;
 
 constexpr std::array kControls{
-    // tab, kind, name, caption, left, top, width, height, font, alignment, back colour, image, labelFor
+    // tab, kind, name, caption, left, top, width, height, font, alignment, back colour, image,
+    // labelFor, describes
     ControlDef{0, TextBox, "Txt_a", u"", 2340, 780, 1215, 495, kSans975},
     ControlDef{1, TextBox, "Txt_b", u"", 2340, 1440, 1215, 495, kSans975},
     ControlDef{2, TextBox, "Txt_c", u"", 2340, 2100, 1215, 495, kSans975},
@@ -43,9 +46,9 @@ constexpr std::array kControls{
     ControlDef{16, Label, "Lbl_s", u"*  Enter  values only  in  two  fields  at  a  time.", 480,
                4200, 4695, 495, kSans975Bold, Centre, 0x00C0E0FF},
     ControlDef{17, PictureBox, "Picture1", u"", 8460, 180, 2235, 1575, {}, Left, {}, &logos::kNarrow},
-    ControlDef{18, Label, "Label4", u"Volts", 3660, 960, 555, 495},
-    ControlDef{19, Label, "Label5", u"Amps", 3660, 1620, 495, 495},
-    ControlDef{20, Label, "Label6", u"Ohms", 3660, 2280, 555, 495},
+    ControlDef{18, Label, "Label4", u"Volts", 3660, 960, 555, 495, {}, Left, {}, {}, {}, "Txt_a"},
+    ControlDef{19, Label, "Label5", u"Amps", 3660, 1620, 495, 495, {}, Left, {}, {}, {}, "Txt_b"},
+    ControlDef{20, Label, "Label6", u"Ohms", 3660, 2280, 555, 495, {}, Left, {}, {}, {}, "Txt_c"},
     ControlDef{21, Label, "Label7", u"Zentaro", 600, 120, 7155, 495, kSans18Bold},
 };
 
@@ -80,11 +83,27 @@ char16_t decimalSeparator() {
     return point.size() == 1 ? point.front().unicode() : u'.';
 }
 
+// The result line as a screen reader says it: "Resistance 2.5 Ohms", or the
+// no-result marker alone, its name and unit being empty.
+std::u16string spokenResult(const calc::Panel& panel) {
+    std::u16string spoken;
+    for (const std::u16string* part : {&panel.resultName, &panel.resultValue, &panel.resultUnit}) {
+        if (part->empty())
+            continue;
+        if (!spoken.empty())
+            spoken += u' ';
+        spoken += *part;
+    }
+    return spoken;
+}
+
 void solveClick(Form& self) {
     calc::Panel panel = readPanel(self);
     calc::solve(
         panel, [&self] { self.registry().messageBox(calc::kZeroNotice); }, decimalSeparator());
     writePanel(self, panel);
+    // The result is shown where the focus never goes; say it, after any notice.
+    announce(self, spokenResult(panel));
 }
 
 void resetClick(Form& self) {

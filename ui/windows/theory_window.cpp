@@ -24,7 +24,10 @@ constexpr std::array kControls{
                u"circuit,  Current is directly propotional to Voltage and inversely propotional to "
                u"Resistance.",
                180, 960, 7395, 1095, kSans12},
-    ControlDef{3, Label, "Label3", u"I", 300, 2460, 375, 615, kSans24Bold},
+    // A screen reader skips single letters when it reads the page as it opens,
+    // so the formula's first label speaks for the whole of it.
+    ControlDef{3, Label, "Label3", u"I", 300, 2460, 375, 615, kSans24Bold, {}, {}, {}, {}, {},
+               u"I = V / R"},
     ControlDef{4, Label, "Label4", u"=", 840, 2460, 615, 495, kSans24Bold},
     ControlDef{5, Label, "Label5", u"V", 1560, 2340, 675, 495, kSans24BoldUnderlined},
     ControlDef{6, Label, "Label6", u"R", 1560, 2880, 735, 495, kSans24Bold},
@@ -61,6 +64,7 @@ constexpr std::array kActions{ActionDef{"Command1", mainPageClick}};
 
 const WindowDef theoryWindow{
     kTheory, u"Ohm's  Law  Theory", 10875, 6600, StartUpPosition::CentreScreen, kControls, kActions,
+    Reading::WholeWindow,
 };
 
 } // namespace ui::windows

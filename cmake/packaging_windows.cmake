@@ -77,5 +77,3 @@ string(JOIN "\n" CPACK_NSIS_DEFINES
   "VIAddVersionKey ProductVersion ${CPACK_PACKAGE_VERSION}"
   "VIAddVersionKey LegalCopyright 'Copyright (C) 2026 Parvelin'"
 )
-set(CPACK_ZIP_COMPONENT_INSTALL OFF)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)

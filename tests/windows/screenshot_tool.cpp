@@ -32,6 +32,9 @@ bool save(ui::Form& form, const QDir& dir, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // A steady caret: a blinking one is caught on or off at random, and the
+    // same window would give a different picture from run to run.
+    QApplication::setCursorFlashTime(0);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR [SUFFIX]\n", argv[0]);
         return 2;

@@ -138,7 +138,6 @@ void installAccessibleRoles() {
 }
 
 void makeAccessible(Form& form) {
-    installAccessibleRoles();
     TabEntry* tabEntry = nullptr;
     for (const ControlDef& c : form.definition().controls) {
         QWidget* control = form.control(c.name);

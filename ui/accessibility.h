@@ -17,7 +17,8 @@ class Form;
 void installAccessibleRoles();
 
 // Reads a freshly loaded form's definition for what labels say of other
-// controls, and makes its text boxes speak as Tab enters them.
+// controls, and makes its text boxes speak as Tab enters them. The roles must
+// be installed (installAccessibleRoles) before the form was created.
 // Ex: Label1 u"Voltage" labelFor "Txt_a" and Label4 u"Volts" describes
 //     "Txt_a": focusing Txt_a says "Voltage text. Volts".
 void makeAccessible(Form& form);

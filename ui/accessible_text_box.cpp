@@ -25,6 +25,11 @@ QAccessible::State AccessibleTextBox::state() const {
 QString AccessibleTextBox::text(QAccessible::Text t) const {
     if (t == QAccessible::Value)
         return edit()->displayText();
+    // The unit, for Windows readers: Qt gives UI Automation the description
+    // as FullDescription, which NVDA speaks, and the help as HelpText, which
+    // Narrator speaks. AT-SPI carries no help text, so Orca is not told twice.
+    if (t == QAccessible::Help)
+        return QAccessibleWidget::text(QAccessible::Description);
     return QAccessibleWidget::text(t);
 }
 

@@ -118,6 +118,9 @@ TEST(Accessibility, ControlsAreNamedAndFieldsCarryTheirUnits) {
         EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), row.name) << row.control;
         EXPECT_EQ(iface->text(QAccessible::Description).toStdString(), row.description)
             << row.control;
+        // UI Automation's HelpText, which Narrator speaks; NVDA reads the
+        // description. AT-SPI has no help text, so Orca hears the unit once.
+        EXPECT_EQ(iface->text(QAccessible::Help).toStdString(), row.description) << row.control;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/accessible_text_box.h"
 #include "ui/form.h"
+#include "ui/live_region.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,6 +11,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <memory>
 #include <utility>
 
 namespace ui {
@@ -23,11 +25,14 @@ QString toQString(std::u16string_view text) {
 // A message for screen readers only: a widget of one pixel that paints
 // nothing, with the notification role. Orca speaks such an object as it
 // becomes visible. That is the one way to be heard here: Orca 43 ignores a
-// changed name, and Qt has announcement events only from 6.8 on.
+// changed name, and Qt has announcement events only from 6.8 on. Where the
+// platform needs more to be heard (Windows), its own live region speaks the
+// same message at the same moment.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
-    explicit Announcer(Form& form) : QWidget(&form), m_form(form) {
+    explicit Announcer(Form& form)
+        : QWidget(&form), m_form(form), m_platform(makePlatformLiveRegion(form)) {
         setObjectName(QStringLiteral("announcer"));
         setGeometry(0, 0, 1, 1);
         setFocusPolicy(Qt::NoFocus);
@@ -57,13 +62,16 @@ private:
     void speak() {
         if (m_pending.isEmpty() || !m_form.isActiveWindow())
             return;
+        const QString text = std::exchange(m_pending, QString());
         hide();
-        setAccessibleName(m_pending);
-        m_pending.clear();
+        setAccessibleName(text);
         show();
+        if (m_platform)
+            m_platform->say(text);
     }
 
     Form& m_form;
+    std::unique_ptr<PlatformLiveRegion> m_platform;
     QString m_pending;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/text_box_style.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -93,6 +94,8 @@ QWidget* makeTextBox(const ControlDef& c, Form& form) {
     edit->setFrame(true);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit->setFocusPolicy(Qt::StrongFocus);
+    if (QStyle* style = textBoxStyle())
+        edit->setStyle(style);
     return edit;
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// The style the loader gives the windows' text boxes where the platform's
+// own style draws them wrongly; elsewhere the application's style is kept.
+
+class QStyle;
+
+namespace ui {
+
+// nullptr: keep the application's style. Owned by the application.
+QStyle* textBoxStyle();
+
+} // namespace ui

@@ -92,8 +92,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Serif; with only DejaVu Sans, whose letters are wider, captions wrap and are
 # cut. CPack puts the libraries that dpkg-shlibdeps finds after this.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
-# Qt's own package does not bring the Wayland platform; without it the
-# program runs through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own package does not bring the Wayland platform. The program opens its
+# windows through the desktop's X server (Xwayland) even in a Wayland session,
+# so the Wayland platform is only needed on a desktop without one.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 include(CPack)

@@ -1,23 +1,14 @@
 #include "ui/application.h"
+#include "ui/platform_choice.h"
 #include "ui/windows/windows.h"
 
 #include <QApplication>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
-
-// Without a display Qt would abort with a terse platform error; say what is
-// needed instead.
-bool displayMissing() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-           qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return false;
-#endif
-}
 
 constexpr const char* kNoDisplay =
     "zentaro: no display found. Zentaro is a desktop program and needs a graphical session "
@@ -42,15 +33,27 @@ void startupMessage(QtMsgType type, const QMessageLogContext&, const QString& me
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (displayMissing()) {
+    const ui::PlatformChoice choice = ui::choosePlatform(ui::sessionEnvironment());
+    if (choice.displayMissing) {
         std::fputs(kNoDisplay, stderr);
         std::fputs(kXvfbHint, stderr);
         return 1;
     }
-    // The program takes no command line: only the program name reaches Qt.
+    // The program takes no command line: only the program name reaches Qt,
+    // followed by the platform chosen for it, if any. Passed as an argument
+    // rather than as QT_QPA_PLATFORM so that it stays with this process and
+    // is not handed on to programs started from it.
+    char platformOption[] = "-platform";
+    std::string platform(choice.platform);
+    std::array<char*, 4> qtArgv{argc > 0 ? argv[0] : nullptr, nullptr, nullptr, nullptr};
     int qtArgc = argc > 0 ? 1 : 0;
+    if (qtArgc > 0 && !platform.empty()) {
+        qtArgv[1] = platformOption;
+        qtArgv[2] = platform.data();
+        qtArgc = 3;
+    }
     const QtMessageHandler previous = qInstallMessageHandler(startupMessage);
-    QApplication app(qtArgc, argv);
+    QApplication app(qtArgc, qtArgv.data());
     qInstallMessageHandler(previous);
     return ui::runApplication(app, ui::windows::all(), ui::windows::kMain);
 }

@@ -18,7 +18,8 @@ std::ostream& operator<<(std::ostream& os, const ChoiceCase& c) {
 
 std::string outcome(const ui::PlatformChoice& choice) {
     if (choice.displayMissing)
-        return choice.platform.empty() ? "no display" : "no display, yet " + std::string(choice.platform);
+        return choice.platform.empty() ? "no display"
+                                       : "no display, yet " + std::string(choice.platform);
     return choice.platform.empty() ? "Qt decides" : std::string(choice.platform);
 }
 

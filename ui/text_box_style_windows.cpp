@@ -47,17 +47,15 @@ public:
             QPainter framePainter(&frame);
             // Without a widget and its fading, the style draws the frame of
             // the option's state at one pixel per unit: here a device pixel.
-            if (const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
-                QStyleOptionFrame inDevicePixels = *box;
-                inDevicePixels.rect = device;
-                inDevicePixels.styleObject = nullptr;
-                QProxyStyle::drawPrimitive(element, &inDevicePixels, &framePainter, nullptr);
-            } else {
-                QStyleOption inDevicePixels = *option;
-                inDevicePixels.rect = device;
-                inDevicePixels.styleObject = nullptr;
-                QProxyStyle::drawPrimitive(element, &inDevicePixels, &framePainter, nullptr);
-            }
+            const auto inDevicePixels = [&](auto copy) {
+                copy.rect = device;
+                copy.styleObject = nullptr;
+                QProxyStyle::drawPrimitive(element, &copy, &framePainter, nullptr);
+            };
+            if (const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option))
+                inDevicePixels(*box);
+            else
+                inDevicePixels(*option);
         }
         frame.setDevicePixelRatio(ratio);
         painter->drawImage(option->rect.topLeft(), frame);

@@ -60,6 +60,11 @@ set(CPACK_NSIS_DISPLAY_NAME Zentaro)
 set(CPACK_NSIS_PACKAGE_NAME Zentaro)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# makensis stores each file's modification time in the installer unless told
+# not to, and those are the times of this build. Debian's makensis keeps its
+# stubs' own fixed PE timestamp and writes the files in name order, so with
+# this the installer is the same on every build of a commit.
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
 # A 64-bit program goes under "Program Files", not "Program Files (x86)".
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # Debian's makensis makes a 32-bit installer unless told otherwise, and that

@@ -35,6 +35,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
 # CPACK_STRIP_FILES strips only what install(TARGETS) installs; every DLL is
 # stripped here too (about 62 MB of payload unstripped, 28 MB stripped).
+# strip writes a new PE timestamp into every file it strips, the current time
+# unless SOURCE_DATE_EPOCH is set, when it writes that: so the program and
+# every DLL in the packages carry the release's time, set by scripts/release.
 if(CMAKE_STRIP)
   install(CODE "
     file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")

@@ -63,19 +63,22 @@ set(CPACK_NSIS_DISPLAY_NAME Zentaro)
 set(CPACK_NSIS_PACKAGE_NAME Zentaro)
 set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# makensis stores each file's modification time in the installer unless told
-# not to, and those are the times of this build. Debian's makensis keeps its
-# stubs' own fixed PE timestamp and writes the files in name order, so with
-# this the installer is the same on every build of a commit.
-set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
 # A 64-bit program goes under "Program Files", not "Program Files (x86)".
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # Debian's makensis makes a 32-bit installer unless told otherwise, and that
 # one cannot run where only 64-bit Windows programs do. The version block
 # gives the installer file and product version 1.00, as the program has
 # (single quotes: CPack writes the value into a double-quoted string).
+# SetDateSave off: makensis stores each file's modification time in the
+# installer unless told not to; the program's and the DLLs' are those of this
+# build, and the plugins' (UserInfo.dll, InstallOptions) those of NSIS's own
+# files. Said here, at the top of the script, it covers the plugins too, which
+# a SetDateSave in the install section would not. Debian's makensis keeps its
+# stubs' own fixed PE timestamp and takes a folder's files in name order, so
+# with this the installer is the same on every build of a commit.
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
+  "SetDateSave off"
   "VIProductVersion 1.0.0.0"
   "VIFileVersion 1.0.0.0"
   "VIAddVersionKey ProductName Zentaro"

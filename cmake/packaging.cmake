@@ -69,6 +69,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ohm's law calculator")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://parvelin.example.com/zentaro")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Zentaro)
 set(CPACK_STRIP_FILES ON)
+# What CPack leaves to the umask and the clock, set right before and after
+# it packs; with SOURCE_DATE_EPOCH set, every build of a commit gives the
+# same packages.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_packages.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_packages.cmake)
 
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/packaging_windows.cmake)

@@ -35,6 +35,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
 # CPACK_STRIP_FILES strips only what install(TARGETS) installs; every DLL is
 # stripped here too (about 62 MB of payload unstripped, 28 MB stripped).
+# strip writes a new PE timestamp into every file it strips, the current time
+# unless SOURCE_DATE_EPOCH is set, when it writes that: so the program and
+# every DLL in the packages carry the release's time, set by scripts/release.
 if(CMAKE_STRIP)
   install(CODE "
     file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
@@ -66,8 +69,16 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # one cannot run where only 64-bit Windows programs do. The version block
 # gives the installer file and product version 1.00, as the program has
 # (single quotes: CPack writes the value into a double-quoted string).
+# SetDateSave off: makensis stores each file's modification time in the
+# installer unless told not to; the program's and the DLLs' are those of this
+# build, and the plugins' (UserInfo.dll, InstallOptions) those of NSIS's own
+# files. Said here, at the top of the script, it covers the plugins too, which
+# a SetDateSave in the install section would not. Debian's makensis keeps its
+# stubs' own fixed PE timestamp and takes a folder's files in name order, so
+# with this the installer is the same on every build of a commit.
 string(JOIN "\n" CPACK_NSIS_DEFINES
   "Target amd64-unicode"
+  "SetDateSave off"
   "VIProductVersion 1.0.0.0"
   "VIFileVersion 1.0.0.0"
   "VIAddVersionKey ProductName Zentaro"

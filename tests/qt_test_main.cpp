@@ -2,6 +2,7 @@
 // otherwise, and without the offscreen platform's noise.
 
 #include <QApplication>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Results are written with the user's decimal separator, and the tests'
+    // expected texts use "."; a test that wants another locale sets it itself.
+    // Without this, every result test fails on a German desktop.
+    QLocale::setDefault(QLocale::c());
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }

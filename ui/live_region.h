@@ -1,8 +1,8 @@
 #pragma once
 
-// The platform's own way to speak a message to a screen reader, where Qt's
-// accessibility bridge has none. The announcer (accessibility.h) uses it
-// beside what it tells Qt, after the same waiting, with the same text.
+// The platform's own way to speak a message to a screen reader, where the
+// notification role is not heard. The announcer (accessibility.h) uses it
+// beside that role, after the same waiting, with the same text.
 
 #include <QString>
 #include <memory>
@@ -18,8 +18,7 @@ public:
 };
 
 // For a message spoken over `window`; nullptr where the platform needs
-// nothing beyond Qt (Linux, whose screen readers hear the notification
-// role), or has no native window to speak from (Qt's offscreen platform).
+// nothing beyond the notification role (Linux, whose screen readers hear it).
 std::unique_ptr<PlatformLiveRegion> makePlatformLiveRegion(QWidget& window);
 
 } // namespace ui

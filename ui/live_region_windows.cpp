@@ -1,32 +1,35 @@
 #include "ui/live_region.h"
-#include "ui/uia_live_region.h"
 
-#include <QGuiApplication>
+#include <QAccessible>
 #include <QWidget>
 
 namespace ui {
 
 namespace {
 
-// Windows readers hear nothing of a widget of the notification role through
-// Qt 6.4 (uia_live_region.h says why); they hear this.
-class UiaRegion final : public PlatformLiveRegion {
+// Windows readers hear nothing of a widget of the notification role as it
+// shows; Qt (6.8 and later) announces instead, through a UI Automation
+// notification event raised on the window, which Narrator and NVDA speak
+// without the focus moving. Assertive: the result answers the key just
+// pressed, and should not wait behind whatever the reader is still saying.
+class QtAnnouncement final : public PlatformLiveRegion {
 public:
-    explicit UiaRegion(HWND parent) : m_region(parent, uia::systemFunctions()) {}
+    explicit QtAnnouncement(QWidget& window) : m_window(window) {}
 
-    void say(const QString& text) override { m_region.say(text.toStdWString()); }
+    void say(const QString& text) override {
+        QAccessibleAnnouncementEvent event(&m_window, text);
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+        QAccessible::updateAccessibility(&event);
+    }
 
 private:
-    uia::LiveRegion m_region;
+    QWidget& m_window;
 };
 
 } // namespace
 
 std::unique_ptr<PlatformLiveRegion> makePlatformLiveRegion(QWidget& window) {
-    // Only Qt's windows platform gives a widget a real window handle.
-    if (QGuiApplication::platformName() != QLatin1String("windows"))
-        return nullptr;
-    return std::make_unique<UiaRegion>(reinterpret_cast<HWND>(window.winId()));
+    return std::make_unique<QtAnnouncement>(window);
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/platform_look.h"
 #include "ui/text_box_style.h"
 
 #include <QGuiApplication>
@@ -202,6 +203,8 @@ QFont toQFont(const Font& font) {
 void loadWindow(Form& form, const WindowDef& def) {
     // Before anything is named: a screen reader asks at the first change.
     installAccessibleRoles();
+    // Before any colour is read from the palette.
+    applyPlatformLook();
     form.setObjectName(toQString(def.name));
     form.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);

@@ -1,18 +1,18 @@
 // Windows only, not a test by itself: reads, from outside the program, what
-// UI Automation gives a screen reader of Zentaro's live region, the element
-// that speaks the result of Solve. scripts/check-wine-window runs it after
-// each Solve and compares its lines with what Orca speaks on Linux.
+// UI Automation gives a screen reader of Zentaro's text boxes. The first
+// request also switches on Qt's UI Automation support in the program, which
+// until then raises no events. scripts/check-wine-window runs it.
 //
 // Usage: uia_probe WINDOW_TITLE
-// Prints, in UTF-8, one property a line:
-//   name=Resistance 2.5 Ohms
-//   live=2            (UIA LiveSetting: 2 is Assertive)
-//   type=50020        (UIA control type: Text)
-// Exit status 1 when the window or its live region is not found, 2 when UI
+// Prints, in UTF-8, one line per edit control, in tree order:
+//   edit name=Voltage help=Volts description=Volts
+// HelpText is what Narrator reads of a field's unit, FullDescription what
+// NVDA reads. Exit status 1 when the window is not found, 2 when UI
 // Automation is missing.
 //
-// It asks the element's own properties only and never navigates the tree:
-// under Wine 8 a navigation across processes never returns.
+// It walks the tree with a walker on the true condition and reads properties
+// with GetCurrentPropertyValueEx: under Wine 10 the control-view walker and
+// the plain property getters are not implemented.
 
 #include <cstdio>
 #include <ole2.h>
@@ -22,17 +22,9 @@
 
 namespace {
 
-using Node = void*; // HUIANODE
-
-struct Client {
-    HRESULT(WINAPI* nodeFromHandle)(HWND, Node*) = nullptr;
-    HRESULT(WINAPI* getPropertyValue)(Node, PROPERTYID, VARIANT*) = nullptr;
-    BOOL(WINAPI* nodeRelease)(Node) = nullptr;
-};
-
-template <typename F> void lookUp(HMODULE module, const char* name, F& function) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
+// Not in every MinGW-w64's headers.
+constexpr PROPERTYID kFullDescription = 30159;
+constexpr int kMostElements = 500;
 
 std::string utf8(const wchar_t* text, UINT length) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0,
@@ -50,20 +42,42 @@ std::wstring wide(const char* text) {
     return out;
 }
 
-void print(const Client& client, Node node, const char* label, PROPERTYID id) {
+std::string text(IUIAutomationElement* element, PROPERTYID id) {
     VARIANT value;
     VariantInit(&value);
-    if (FAILED(client.getPropertyValue(node, id, &value))) {
-        std::printf("%s=(error)\n", label);
-        return;
-    }
-    if (value.vt == VT_BSTR)
-        std::printf("%s=%s\n", label, utf8(value.bstrVal, SysStringLen(value.bstrVal)).c_str());
-    else if (value.vt == VT_I4)
-        std::printf("%s=%ld\n", label, static_cast<long>(value.lVal));
-    else
-        std::printf("%s=(type %d)\n", label, static_cast<int>(value.vt));
+    if (FAILED(element->GetCurrentPropertyValueEx(id, FALSE, &value)))
+        return "(error)";
+    std::string out = value.vt == VT_BSTR ? utf8(value.bstrVal, SysStringLen(value.bstrVal))
+                                          : "(type " + std::to_string(value.vt) + ")";
     VariantClear(&value);
+    return out;
+}
+
+long number(IUIAutomationElement* element, PROPERTYID id) {
+    VARIANT value;
+    VariantInit(&value);
+    if (FAILED(element->GetCurrentPropertyValueEx(id, FALSE, &value)) || value.vt != VT_I4)
+        return -1;
+    return static_cast<long>(value.lVal);
+}
+
+void walk(IUIAutomationTreeWalker* walker, IUIAutomationElement* element, int& budget) {
+    if (--budget < 0)
+        return;
+    if (number(element, UIA_ControlTypePropertyId) == UIA_EditControlTypeId)
+        std::printf("edit name=%s help=%s description=%s\n",
+                    text(element, UIA_NamePropertyId).c_str(),
+                    text(element, UIA_HelpTextPropertyId).c_str(),
+                    text(element, kFullDescription).c_str());
+    IUIAutomationElement* child = nullptr;
+    walker->GetFirstChildElement(element, &child);
+    while (child != nullptr) {
+        walk(walker, child, budget);
+        IUIAutomationElement* next = nullptr;
+        walker->GetNextSiblingElement(child, &next);
+        child->Release();
+        child = next;
+    }
 }
 
 } // namespace
@@ -75,33 +89,32 @@ int main(int argc, char** argv) {
     }
     // The caption is passed in UTF-8 whatever the console's code page.
     const HWND window = FindWindowW(nullptr, wide(argv[1]).c_str());
-    const HWND region =
-        window != nullptr ? FindWindowExW(window, nullptr, L"ZentaroLiveRegion", nullptr) : nullptr;
-    if (region == nullptr) {
-        std::printf("no live region in a window titled \"%s\"\n", argv[1]);
+    if (window == nullptr) {
+        std::printf("no window titled \"%s\"\n", argv[1]);
         return 1;
     }
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    Client client;
-    if (HMODULE module = LoadLibraryW(L"uiautomationcore.dll")) {
-        lookUp(module, "UiaNodeFromHandle", client.nodeFromHandle);
-        lookUp(module, "UiaGetPropertyValue", client.getPropertyValue);
-        lookUp(module, "UiaNodeRelease", client.nodeRelease);
-    }
-    if (client.nodeFromHandle == nullptr || client.getPropertyValue == nullptr) {
+    IUIAutomation* automation = nullptr;
+    IUIAutomationCondition* all = nullptr;
+    IUIAutomationTreeWalker* walker = nullptr;
+    IUIAutomationElement* root = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IUIAutomation, reinterpret_cast<void**>(&automation))) ||
+        FAILED(automation->CreateTrueCondition(&all)) ||
+        FAILED(automation->CreateTreeWalker(all, &walker))) {
         std::printf("UI Automation is missing\n");
         return 2;
     }
-    Node node = nullptr;
-    if (FAILED(client.nodeFromHandle(region, &node)) || node == nullptr) {
-        std::printf("no UI Automation element for the live region\n");
+    if (FAILED(automation->ElementFromHandle(window, &root)) || root == nullptr) {
+        std::printf("no UI Automation element for the window\n");
         return 1;
     }
-    print(client, node, "name", UIA_NamePropertyId);
-    print(client, node, "live", UIA_LiveSettingPropertyId);
-    print(client, node, "type", UIA_ControlTypePropertyId);
-    if (client.nodeRelease != nullptr)
-        client.nodeRelease(node);
+    int budget = kMostElements;
+    walk(walker, root, budget);
+    root->Release();
+    walker->Release();
+    all->Release();
+    automation->Release();
     CoUninitialize();
     return 0;
 }

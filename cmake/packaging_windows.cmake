@@ -16,8 +16,9 @@ install(TARGETS zentaro RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
         DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-# Without it Qt falls back to its plain Windows style, not the native look.
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+# Without it Qt falls back to its plain Windows style, not the native look:
+# Qt 6.8's plugin holds the windowsvista style (and the Windows 11 one).
+install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
 
 # The C++ runtime that MinGW-w64's g++ links to, found where the compiler
 # itself keeps it.
@@ -32,6 +33,50 @@ foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
 endforeach()
 install(FILES ${ZENTARO_MINGW_RUNTIME} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+
+# NOTICES.txt, beside the program: every component shipped, with its version,
+# its licence and the licence's full text, taken from what was built: Qt's
+# own SBOM, Debian's source package of that Qt (its LICENSES/), and the
+# compiler and the Debian packages of its runtime. scripts/build-windows
+# passes the source package's folder; the same arguments, written to
+# windows-components.args, make the SBOM of the zip.
+set(ZENTARO_QT_SOURCE "" CACHE PATH
+    "Debian's qt6-base source package of the Qt for Windows, with its LICENSES/ folder")
+file(GLOB zentaro_qt_sbom "${QT6_INSTALL_PREFIX}/sbom/qtbase-*.spdx")
+if(NOT zentaro_qt_sbom OR NOT IS_DIRECTORY "${ZENTARO_QT_SOURCE}/LICENSES")
+  message(FATAL_ERROR "The Windows packages name every component they ship, and need Qt's SBOM "
+                      "(found: '${zentaro_qt_sbom}') and ZENTARO_QT_SOURCE, Debian's qt6-base "
+                      "source package with its LICENSES/ (given: '${ZENTARO_QT_SOURCE}'). "
+                      "scripts/build-windows provides both.")
+endif()
+find_program(ZENTARO_PYTHON3 python3 REQUIRED)
+set(zentaro_notices ${CMAKE_CURRENT_BINARY_DIR}/NOTICES.txt)
+set(zentaro_components_args ${CMAKE_CURRENT_BINARY_DIR}/windows-components.args)
+file(GENERATE OUTPUT ${zentaro_components_args} CONTENT "--version
+${CPACK_PACKAGE_VERSION}
+--license
+${PROJECT_SOURCE_DIR}/LICENSE
+--qt-sbom
+${zentaro_qt_sbom}
+--qt-source
+${ZENTARO_QT_SOURCE}
+--compiler
+${CMAKE_CXX_COMPILER}
+--qt-file
+$<TARGET_FILE_NAME:Qt6::Core>
+$<TARGET_FILE_NAME:Qt6::Gui>
+$<TARGET_FILE_NAME:Qt6::Widgets>
+$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
+$<TARGET_FILE_NAME:Qt6::QModernWindowsStylePlugin>
+")
+add_custom_command(OUTPUT ${zentaro_notices}
+  COMMAND ${ZENTARO_PYTHON3} ${PROJECT_SOURCE_DIR}/scripts/windows-components notices
+          --out ${zentaro_notices} @${zentaro_components_args}
+  DEPENDS ${PROJECT_SOURCE_DIR}/scripts/windows-components ${zentaro_components_args}
+          ${zentaro_qt_sbom} ${PROJECT_SOURCE_DIR}/LICENSE
+  VERBATIM)
+add_custom_target(zentaro_notices ALL DEPENDS ${zentaro_notices})
+install(FILES ${zentaro_notices} DESTINATION .)
 
 # CPACK_STRIP_FILES strips only what install(TARGETS) installs; every DLL is
 # stripped here too (about 62 MB of payload unstripped, 28 MB stripped).

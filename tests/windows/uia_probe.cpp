@@ -15,10 +15,13 @@
 // the plain property getters are not implemented.
 
 #include <cstdio>
-#include <ole2.h>
 #include <string>
-#include <uiautomationclient.h>
 #include <windows.h>
+#include <ole2.h>
+// The UI Automation class and interface IDs are defined here, after the
+// headers whose IDs the system's import libraries already hold.
+#include <initguid.h>
+#include <uiautomationclient.h>
 
 namespace {
 

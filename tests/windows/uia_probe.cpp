@@ -16,11 +16,14 @@
 
 #include <cstdio>
 #include <string>
-#include <windows.h>
+
 #include <ole2.h>
+#include <windows.h>
+
 // The UI Automation class and interface IDs are defined here, after the
 // headers whose IDs the system's import libraries already hold.
 #include <initguid.h>
+
 #include <uiautomationclient.h>
 
 namespace {

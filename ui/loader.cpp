@@ -241,6 +241,14 @@ void loadWindow(Form& form, const WindowDef& def) {
     wireActions(form, built, def);
 }
 
+QPoint centredFramePosition(const QRect& target, QSize client, const QMargins& frame,
+                            const QRect& area) {
+    QRect placed({0, 0}, client.grownBy(frame));
+    placed.moveCenter(target.center());
+    // Keep the title bar reachable when the owner stands near the screen's edge.
+    return {std::max(placed.left(), area.left()), std::max(placed.top(), area.top())};
+}
+
 void placeWindow(Form& form, const QWidget* owner) {
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
@@ -253,11 +261,8 @@ void placeWindow(Form& form, const QWidget* owner) {
     form.winId();
     const QMargins frame =
         form.windowHandle() != nullptr ? form.windowHandle()->frameMargins() : QMargins();
-    QRect placed({0, 0}, form.size().grownBy(frame));
-    placed.moveCenter(overOwner ? owner->frameGeometry().center() : area.center());
-    // Keep the title bar reachable when the owner stands near the screen's edge.
-    placed.moveTopLeft({std::max(placed.left(), area.left()), std::max(placed.top(), area.top())});
-    form.move(placed.topLeft());
+    const QRect target = overOwner ? owner->frameGeometry() : area;
+    form.move(centredFramePosition(target, form.size(), frame, area));
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
+#include "ui/owner_frame.h"
 #include "ui/pictures.h"
 #include "ui/text_box_style.h"
 
@@ -257,11 +258,12 @@ void placeWindow(Form& form, const QWidget* owner) {
     // Centre the whole window, frame and title bar included. A window system
     // that draws the frame itself (Windows) knows its size once the native
     // window exists; one whose window manager frames windows later (X11) tells
-    // no margins yet, and the client area is centred instead.
+    // no margins yet, and the client area is centred instead. Over its owner,
+    // the owner counts as wearing the same frame (ownerFrame).
     form.winId();
     const QMargins frame =
         form.windowHandle() != nullptr ? form.windowHandle()->frameMargins() : QMargins();
-    const QRect target = overOwner ? owner->frameGeometry() : area;
+    const QRect target = overOwner ? ownerFrame(*owner, frame) : area;
     form.move(centredFramePosition(target, form.size(), frame, area));
 }
 

@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
+#include "ui/owner_frame.h"
 #include "ui/pictures.h"
 #include "ui/platform_look.h"
 #include "ui/text_box_style.h"
@@ -244,6 +245,14 @@ void loadWindow(Form& form, const WindowDef& def) {
     wireActions(form, built, def);
 }
 
+QPoint centredFramePosition(const QRect& target, QSize client, const QMargins& frame,
+                            const QRect& area) {
+    QRect placed({0, 0}, client.grownBy(frame));
+    placed.moveCenter(target.center());
+    // Keep the title bar reachable when the owner stands near the screen's edge.
+    return {std::max(placed.left(), area.left()), std::max(placed.top(), area.top())};
+}
+
 void placeWindow(Form& form, const QWidget* owner) {
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
@@ -252,15 +261,13 @@ void placeWindow(Form& form, const QWidget* owner) {
     // Centre the whole window, frame and title bar included. A window system
     // that draws the frame itself (Windows) knows its size once the native
     // window exists; one whose window manager frames windows later (X11) tells
-    // no margins yet, and the client area is centred instead.
+    // no margins yet, and the client area is centred instead. Over its owner,
+    // the owner counts as wearing the same frame (ownerFrame).
     form.winId();
     const QMargins frame =
         form.windowHandle() != nullptr ? form.windowHandle()->frameMargins() : QMargins();
-    QRect placed({0, 0}, form.size().grownBy(frame));
-    placed.moveCenter(overOwner ? owner->frameGeometry().center() : area.center());
-    // Keep the title bar reachable when the owner stands near the screen's edge.
-    placed.moveTopLeft({std::max(placed.left(), area.left()), std::max(placed.top(), area.top())});
-    form.move(placed.topLeft());
+    const QRect target = overOwner ? ownerFrame(*owner, frame) : area;
+    form.move(centredFramePosition(target, form.size(), frame, area));
 }
 
 } // namespace ui

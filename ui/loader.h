@@ -9,7 +9,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <string_view>
 
 class QWidget;
@@ -36,6 +40,15 @@ QFont toQFont(const Font& font);
 // initial focus, what a screen reader is told (accessibility.h) and the wiring
 // of every action by name.
 void loadWindow(Form& form, const WindowDef& def);
+
+// Where a window's frame goes (its top-left corner) when the whole window, its
+// client area of size `client` grown by `frame`, is centred over `target`; kept
+// inside `area` at the top and left, so that the title bar stays reachable.
+// Ex: centredFramePosition({0, 0, 1280, 980}, {725, 440}, {}, area) == (277, 270);
+//     with frame {0, 37, 0, 0} (a title bar) it is (277, 251): the client area
+//     then sits 18 px lower than the frameless one's, at 288.
+QPoint centredFramePosition(const QRect& target, QSize client, const QMargins& frame,
+                            const QRect& area);
 
 // Places a freshly loaded, not yet shown form by its start-up position. The
 // owner (the main window, when loaded) matters only for CentreOwner.

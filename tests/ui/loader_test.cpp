@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cmath>
 #include <memory>
+#include <string>
 
 namespace ui::test {
 namespace {
@@ -56,6 +58,77 @@ TEST(UnitConversion, ColoursAreBlueGreenRedOrSystem) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(toQColor(row.colour, palette).name(), row.expected.name()) << row.name;
+}
+
+std::string text(QPoint p) {
+    return std::to_string(p.x()) + "," + std::to_string(p.y());
+}
+
+std::string text(QRect r) {
+    return text(r.topLeft()) + " " + std::to_string(r.width()) + "x" + std::to_string(r.height());
+}
+
+std::string text(QMargins m) {
+    return text(QPoint(m.left(), m.top())) + "," + text(QPoint(m.right(), m.bottom()));
+}
+
+// The work area of a 1280 x 1024 screen with a 44 px panel at the bottom, and
+// one with a 32 px bar at the top; the client areas of the main window and of
+// the about window; a window manager's title bar and a frame all round.
+constexpr QRect kWorkArea{0, 0, 1280, 980};
+constexpr QRect kBelowTopBar{0, 32, 1280, 992};
+constexpr QSize kMain{725, 440};
+constexpr QSize kAbout{717, 440};
+constexpr QMargins kTitleBar{0, 37, 0, 0};
+constexpr QMargins kAllRound{8, 31, 8, 8};
+
+TEST(Placement, CentresTheWholeWindowAndKeepsItsTopLeftOnTheWorkArea) {
+    struct Row {
+        const char* name;
+        QRect target;
+        QSize client;
+        QMargins frame;
+        QRect area;
+        QPoint expected;
+    };
+    const QRect owner{{277, 270}, kMain};
+    const Row rows[] = {
+        {"on the screen, frame not yet known", kWorkArea, kMain, {}, kWorkArea, {277, 270}},
+        {"on the screen with a title bar", kWorkArea, kMain, kTitleBar, kWorkArea, {277, 251}},
+        {"on the screen in a frame all round", kWorkArea, kMain, kAllRound, kWorkArea, {269, 250}},
+        {"on a work area below a top bar", kBelowTopBar, kMain, {}, kBelowTopBar, {277, 308}},
+        {"over a frameless owner", owner, kAbout, {}, kWorkArea, {281, 270}},
+        {"over an owner, same frame", owner + kTitleBar, kAbout, kTitleBar, kWorkArea, {281, 233}},
+        {"owner beyond the left and top", {{-100, -50}, kMain}, kAbout, {}, kWorkArea, {0, 0}},
+        {"owner under a top bar", {{300, 0}, kMain}, kAbout, {}, kBelowTopBar, {304, 32}},
+        {"owner beyond the bottom right", {{1000, 900}, kMain}, kAbout, {}, kWorkArea, {1004, 900}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(text(centredFramePosition(row.target, row.client, row.frame, row.area)),
+                  text(row.expected))
+            << row.name;
+}
+
+// An owner wearing the same frame as the window placed over it: the client
+// areas' centres meet, whatever the frame and whichever size is odd.
+TEST(Placement, SameFrameOnBothPutsClientCentreOverClientCentre) {
+    const QMargins frames[] = {{}, {0, 37, 0, 0}, {8, 31, 8, 8}, {1, 2, 3, 4}, {0, 0, 5, 40}};
+    const QRect owners[] = {{277, 270, 725, 440}, {100, 50, 724, 441}, {-30, 400, 600, 300}};
+    const QSize clients[] = {{717, 440}, {716, 439}, {725, 440}};
+    for (const QMargins& frame : frames) {
+        for (const QRect& owner : owners) {
+            for (const QSize& client : clients) {
+                SCOPED_TRACE("owner " + text(owner) + ", client " + text(QRect({}, client)) +
+                             ", frame " + text(frame));
+                const QPoint at = centredFramePosition(owner.marginsAdded(frame), client, frame,
+                                                       {-1000, -1000, 4000, 4000});
+                const QRectF placed(at + QPoint(frame.left(), frame.top()), client);
+                const QPointF offset = placed.center() - QRectF(owner).center();
+                EXPECT_LE(std::abs(offset.x()), 0.5);
+                EXPECT_LE(std::abs(offset.y()), 0.5);
+            }
+        }
+    }
 }
 
 using LoadWindow = UiTest;

@@ -9,8 +9,11 @@
 # each plugin in its own folder, where Qt looks first (the program's folder is
 # always on its plugin path).
 
-# Qt's targets are imported where the program is built; bring them here too.
+# Qt's targets are imported where the program is built; bring them here too,
+# with the two plugins shipped, which Qt 6.8 no longer imports unasked.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_package(Qt6QWindowsIntegrationPlugin REQUIRED CONFIG PATHS ${Qt6Gui_DIR} NO_DEFAULT_PATH)
+find_package(Qt6QModernWindowsStylePlugin REQUIRED CONFIG PATHS ${Qt6Widgets_DIR} NO_DEFAULT_PATH)
 
 install(TARGETS zentaro RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>

@@ -28,7 +28,10 @@ struct PlatformChoice {
 //     WAYLAND_DISPLAY=wayland-0 (no X server)            -> {false, "wayland"}
 //     QT_QPA_PLATFORM=wayland DISPLAY=:0 WAYLAND_DISPLAY=wayland-0 -> {false, ""}
 //     nothing set                                        -> {true, ""}
-// Elsewhere (Windows) the system has one window system: always {false, ""}.
+// Windows has one window system, whose GDI font engine is chosen:
+//     nothing set                                        -> {false, "windows:fontengine=gdi"}
+//     QT_QPA_PLATFORM=windows                            -> {false, ""}
+// macOS: always {false, ""}.
 PlatformChoice choosePlatform(const SessionEnvironment& environment);
 
 // This process's own environment.

@@ -12,59 +12,118 @@
 #include <QWidget>
 #include <cmath>
 
+#include <windows.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
 namespace ui {
 
 namespace {
 
+// The text box's frame as the theme draws it onto the screen: into a bitmap of
+// the box's device size that already holds the box's fill, as the window's
+// own bitmap does when the style draws there. Empty if Windows cannot draw it.
+QImage themedFrame(QSize device, int state, QColor fill) {
+    QImage frame;
+    HTHEME theme = OpenThemeData(nullptr, L"Edit");
+    if (theme == nullptr)
+        return frame;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = device.width();
+    info.bmiHeader.biHeight = -device.height(); // rows from the top, as QImage has them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = dc ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (bitmap != nullptr && bits != nullptr) {
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        QImage canvas(static_cast<uchar*>(bits), device.width(), device.height(),
+                      device.width() * 4, QImage::Format_RGB32);
+        canvas.fill(fill);
+        RECT whole{0, 0, device.width(), device.height()};
+        DTBGOPTS options{};
+        options.dwSize = sizeof(options);
+        options.dwFlags = DTBG_CLIPRECT | DTBG_OMITCONTENT;
+        options.rcClip = whole;
+        if (SUCCEEDED(DrawThemeBackgroundEx(theme, dc, EP_EDITBORDER_NOSCROLL, state, &whole, &options))) {
+            GdiFlush();
+            // GDI leaves the alpha bytes as it likes; the frame is opaque.
+            frame = canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < frame.height(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
+                for (int x = 0; x < frame.width(); ++x)
+                    row[x] |= 0xff000000u;
+            }
+        }
+        SelectObject(dc, old);
+    }
+    if (bitmap != nullptr)
+        DeleteObject(bitmap);
+    if (dc != nullptr)
+        DeleteDC(dc);
+    CloseThemeData(theme);
+    return frame;
+}
+
 // Windows' own style (windowsvista) draws a text box's frame with the theme.
-// On the screen it draws straight into the window's backing store, and the
-// frame is whole at any scale. Anywhere else (a window grabbed into a picture,
-// the pictures it fades between when the box gains the focus or the mouse) it
-// draws into a buffer of the box's size in device pixels and keeps only the
-// frame by clipping to a border strip that it scales back to logical pixels.
-// At a fractional scale (125, 150, 175 %) that scaling rounds the right and
-// bottom strips, each less than a logical pixel wide and at a fractional
-// position, down to nothing, and the box loses those two lines. There the
-// frame is drawn here instead: by the same style, in device pixels, into a
-// picture of the box's device size, which is then put down pixel for pixel.
+// On the screen it draws straight into the window's bitmap, and the frame is
+// whole at any scale. Anywhere else (a window grabbed into a picture, the
+// pictures it fades between when the box gains the focus or the mouse) it
+// draws into an empty buffer, guesses the part's transparency from what came
+// out, and keeps a border strip that it scales back to logical pixels. Where
+// the theme leaves the buffer's alpha empty (Wine's does) only the frame's
+// corners survive the guess, and at a fractional scale (125, 150, 175 %) the
+// scaling rounds the right and bottom strips away. So off the screen the
+// frame is drawn here, as on the screen, in device pixels, and put down pixel
+// for pixel, its inside left as the box has painted it.
 class WholeFrames final : public QProxyStyle {
 public:
     explicit WholeFrames(QStyle* base) : QProxyStyle(base) {}
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        if (element != PE_FrameLineEdit || widget == nullptr || !fractional(*widget) ||
-            drawsOnScreen(*painter, *widget)) {
+        if (element != PE_FrameLineEdit || widget == nullptr || drawsOnScreen(*painter, *widget)) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
         const qreal ratio = widget->devicePixelRatio();
         // Rounded as the style rounds it on the screen, so both frames agree.
         const QRect device = QRectF(QPointF(), QSizeF(option->rect.size()) * ratio).toRect();
-        QImage frame(device.size(), QImage::Format_ARGB32_Premultiplied);
-        frame.fill(Qt::transparent);
-        {
-            QPainter framePainter(&frame);
-            // Without a widget and its fading, the style draws the frame of
-            // the option's state at one pixel per unit: here a device pixel.
-            const auto inDevicePixels = [&](auto copy) {
-                copy.rect = device;
-                copy.styleObject = nullptr;
-                QProxyStyle::drawPrimitive(element, &copy, &framePainter, nullptr);
-            };
-            if (const auto* box = qstyleoption_cast<const QStyleOptionFrame*>(option))
-                inDevicePixels(*box);
-            else
-                inDevicePixels(*option);
+        QImage frame = device.isEmpty()
+                           ? QImage()
+                           : themedFrame(device.size(), stateOf(option->state), option->palette.base().color());
+        if (frame.isNull()) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        // The style keeps two logical pixels of border; so does this, in device
+        // pixels rounded up, and leaves the rest of the box untouched.
+        const int border = static_cast<int>(std::ceil(2 * ratio));
+        const QRect inside = device.adjusted(border, border, -border, -border);
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                row[x] = 0;
         }
         frame.setDevicePixelRatio(ratio);
         painter->drawImage(option->rect.topLeft(), frame);
     }
 
 private:
-    static bool fractional(const QWidget& widget) {
-        const qreal ratio = widget.devicePixelRatio();
-        return ratio != std::floor(ratio);
+    // The theme's state for a box in this state, as the style picks it.
+    static int stateOf(QStyle::State state) {
+        if (!(state & State_Enabled))
+            return ETS_DISABLED;
+        if (state & State_ReadOnly)
+            return ETS_READONLY;
+        if (state & State_HasFocus)
+            return ETS_SELECTED;
+        if (state & State_MouseOver)
+            return ETS_HOT;
+        return ETS_NORMAL;
     }
 
     // Where the style draws straight into the window (the same test it makes).

@@ -50,13 +50,9 @@ QImage themedFrame(QSize device, int state, QColor fill) {
         options.rcClip = whole;
         if (SUCCEEDED(DrawThemeBackgroundEx(theme, dc, EP_EDITBORDER_NOSCROLL, state, &whole, &options))) {
             GdiFlush();
-            // GDI leaves the alpha bytes as it likes; the frame is opaque.
+            // GDI leaves the alpha bytes as it likes; converting from RGB32
+            // makes every pixel opaque, as the frame is.
             frame = canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            for (int y = 0; y < frame.height(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
-                for (int x = 0; x < frame.width(); ++x)
-                    row[x] |= 0xff000000u;
-            }
         }
         SelectObject(dc, old);
     }
@@ -102,11 +98,10 @@ public:
         // The style keeps two logical pixels of border; so does this, in device
         // pixels rounded up, and leaves the rest of the box untouched.
         const int border = static_cast<int>(std::ceil(2 * ratio));
-        const QRect inside = device.adjusted(border, border, -border, -border);
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
-            for (int x = inside.left(); x <= inside.right(); ++x)
-                row[x] = 0;
+        {
+            QPainter inside(&frame);
+            inside.setCompositionMode(QPainter::CompositionMode_Clear);
+            inside.fillRect(device.adjusted(border, border, -border, -border), Qt::transparent);
         }
         frame.setDevicePixelRatio(ratio);
         painter->drawImage(option->rect.topLeft(), frame);

@@ -1,6 +1,7 @@
 #include "ui/loader.h"
 
 #include "ui/accessibility.h"
+#include "ui/contrast_theme.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui/owner_frame.h"
@@ -8,6 +9,7 @@
 #include "ui/platform_look.h"
 #include "ui/text_box_style.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,12 +71,59 @@ Qt::Alignment toQtAlignment(Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void paintBackground(QWidget& widget, const QColor& colour) {
+// Paints a widget's whole rectangle in `back`, and its text in `text` where
+// given, over the palette it inherits now: whatever an earlier theme set on
+// it is dropped first.
+void paintBackground(QWidget& widget, const QColor& back, const QColor& text = QColor()) {
+    widget.setPalette(QPalette());
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, back);
+    if (text.isValid())
+        palette.setColor(QPalette::WindowText, text);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
+
+// A label paints its defined back colour, or the button face by default; in
+// a contrast theme every label is button text on button face, as the
+// window's own captions are, since a fixed pastel under the theme's light
+// text would leave it unreadable.
+void colourLabel(QWidget& label, const ControlDef& c, const QPalette& window, bool contrast) {
+    if (contrast)
+        paintBackground(label, window.color(QPalette::Button), window.color(QPalette::ButtonText));
+    else
+        paintBackground(label, c.backColour ? toQColor(*c.backColour, window)
+                                            : window.color(QPalette::Button));
+}
+
+// Text boxes draw in the style that draws them whole (text_box_style.h),
+// which depends on the application's style of the moment.
+void styleTextBox(QWidget& edit) {
+    QStyle* wanted = textBoxStyle();
+    QStyle* own = edit.testAttribute(Qt::WA_SetStyle) ? edit.style() : nullptr;
+    if (own != wanted)
+        edit.setStyle(wanted);
+}
+
+// Recolours a loaded form whenever Qt tells it that the desktop's theme has
+// changed: a contrast theme turned on or off, or new system colours.
+class ThemeFollower final : public QObject {
+public:
+    explicit ThemeFollower(Form& form) : QObject(&form), m_form(form) {
+        form.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_form && event->type() == QEvent::ThemeChange) {
+            applyPlatformLook();
+            applyColours(m_form);
+        }
+        return false;
+    }
+
+private:
+    Form& m_form;
+};
 
 QWidget* makeButton(const ControlDef& c, Form& form) {
     auto* button = new QPushButton(escapeAmpersands(toQString(c.caption)), &form);
@@ -96,8 +145,6 @@ QWidget* makeTextBox(const ControlDef& c, Form& form) {
     edit->setFrame(true);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit->setFocusPolicy(Qt::StrongFocus);
-    if (QStyle* style = textBoxStyle())
-        edit->setStyle(style);
     return edit;
 }
 
@@ -112,8 +159,6 @@ QWidget* makeLabel(const ControlDef& c, Form& form) {
     label->setMargin(0);
     label->setIndent(0);
     label->setFocusPolicy(Qt::NoFocus);
-    paintBackground(*label, c.backColour ? toQColor(*c.backColour, form.palette())
-                                         : form.palette().color(QPalette::Button));
     return label;
 }
 
@@ -201,6 +246,21 @@ QFont toQFont(const Font& font) {
     return result;
 }
 
+void applyColours(Form& form) {
+    const bool contrast = contrastThemeOn();
+    paintBackground(form, form.palette().color(QPalette::Button));
+    const QPalette& window = form.palette();
+    for (const ControlDef& c : form.definition().controls) {
+        QWidget* control = form.control(c.name);
+        if (control == nullptr)
+            continue;
+        if (c.kind == ControlKind::Label)
+            colourLabel(*control, c, window, contrast);
+        else if (c.kind == ControlKind::TextBox)
+            styleTextBox(*control);
+    }
+}
+
 void loadWindow(Form& form, const WindowDef& def) {
     // Before anything is named: a screen reader asks at the first change.
     installAccessibleRoles();
@@ -211,7 +271,6 @@ void loadWindow(Form& form, const WindowDef& def) {
                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     form.setWindowTitle(toQString(def.caption));
     form.setFont(toQFont(kDefaultWindowFont));
-    paintBackground(form, form.palette().color(QPalette::Button));
     // The form is its client area; controls are placed, never laid out, so
     // they keep their positions when the window is resized.
     form.resize(twipsToPixels(def.clientWidth), twipsToPixels(def.clientHeight));
@@ -240,6 +299,8 @@ void loadWindow(Form& form, const WindowDef& def) {
     // control: a label reaching under a button must not hide it.
     std::for_each(labels.rbegin(), labels.rend(), [](QWidget* label) { label->lower(); });
     QGuiApplication::setFont(applicationFont);
+    applyColours(form);
+    new ThemeFollower(form);
     makeAccessible(form);
     orderFocus(built, def);
     wireActions(form, built, def);

@@ -41,6 +41,15 @@ QFont toQFont(const Font& font);
 // of every action by name.
 void loadWindow(Form& form, const WindowDef& def);
 
+// Gives a loaded form the colours of the desktop's theme of the moment: those
+// its definition gives, or in a contrast theme (contrast_theme.h) the theme's
+// system colours throughout, labels as button text on button face. Nothing
+// else of the form changes: texts, selection, focus, geometry. The loader
+// calls it when it builds a form, and again at every theme change.
+// Ex: with the contrast theme on, Lbl_s paints palette().color(QPalette::Button)
+//     where its definition gives 0x00C0E0FF.
+void applyColours(Form& form);
+
 // Where a window's frame goes (its top-left corner) when the whole window, its
 // client area of size `client` grown by `frame`, is centred over `target`; kept
 // inside `area` at the top and left, so that the title bar stays reachable.

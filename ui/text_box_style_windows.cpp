@@ -135,10 +135,11 @@ private:
 } // namespace
 
 QStyle* textBoxStyle() {
-    // Only the native style has the fault; a style the user chose is kept.
-    static QStyle* const style = []() -> QStyle* {
-        if (QApplication::style()->name() != QLatin1String("windowsvista"))
-            return nullptr;
+    // Only the native style has the fault; a style the user chose, or the
+    // classic one of a contrast theme, is kept.
+    if (QApplication::style()->name() != QLatin1String("windowsvista"))
+        return nullptr;
+    static QStyle* const style = [] {
         auto* proxy = new WholeFrames(QStyleFactory::create(QStringLiteral("windowsvista")));
         proxy->setParent(qApp);
         return proxy;

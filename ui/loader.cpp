@@ -72,10 +72,8 @@ Qt::Alignment toQtAlignment(Alignment alignment) {
 }
 
 // Paints a widget's whole rectangle in `back`, and its text in `text` where
-// given, over the palette it inherits now: whatever an earlier theme set on
-// it is dropped first.
+// given, over the palette it inherits now (see inherit).
 void paintBackground(QWidget& widget, const QColor& back, const QColor& text = QColor()) {
-    widget.setPalette(QPalette());
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, back);
     if (text.isValid())
@@ -84,11 +82,18 @@ void paintBackground(QWidget& widget, const QColor& back, const QColor& text = Q
     widget.setAutoFillBackground(true);
 }
 
+// Drops whatever colours an earlier theme set on a widget: from here on it
+// inherits the palette of the theme of the moment.
+void inherit(QWidget& widget) {
+    widget.setPalette(QPalette());
+}
+
 // A label paints its defined back colour, or the button face by default; in
 // a contrast theme every label is button text on button face, as the
 // window's own captions are, since a fixed pastel under the theme's light
 // text would leave it unreadable.
 void colourLabel(QWidget& label, const ControlDef& c, const QPalette& window, bool contrast) {
+    inherit(label);
     if (contrast)
         paintBackground(label, window.color(QPalette::Button), window.color(QPalette::ButtonText));
     else
@@ -248,6 +253,7 @@ QFont toQFont(const Font& font) {
 
 void applyColours(Form& form) {
     const bool contrast = contrastThemeOn();
+    inherit(form);
     paintBackground(form, form.palette().color(QPalette::Button));
     const QPalette& window = form.palette();
     for (const ControlDef& c : form.definition().controls) {

@@ -1,6 +1,5 @@
-#include "ui/platform_look.h"
-
 #include "ui/contrast_theme.h"
+#include "ui/platform_look.h"
 
 #include <QApplication>
 #include <QStyle>

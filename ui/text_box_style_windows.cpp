@@ -11,10 +11,9 @@
 #include <QStyleOption>
 #include <QWidget>
 #include <cmath>
-
-#include <windows.h>
 #include <uxtheme.h>
 #include <vssym32.h>
+#include <windows.h>
 
 namespace ui {
 
@@ -48,7 +47,8 @@ QImage themedFrame(QSize device, int state, QColor fill) {
         options.dwSize = sizeof(options);
         options.dwFlags = DTBG_CLIPRECT | DTBG_OMITCONTENT;
         options.rcClip = whole;
-        if (SUCCEEDED(DrawThemeBackgroundEx(theme, dc, EP_EDITBORDER_NOSCROLL, state, &whole, &options))) {
+        if (SUCCEEDED(DrawThemeBackgroundEx(theme, dc, EP_EDITBORDER_NOSCROLL, state, &whole,
+                                            &options))) {
             GdiFlush();
             // GDI leaves the alpha bytes as it likes; converting from RGB32
             // makes every pixel opaque, as the frame is.
@@ -88,9 +88,9 @@ public:
         const qreal ratio = widget->devicePixelRatio();
         // Rounded as the style rounds it on the screen, so both frames agree.
         const QRect device = QRectF(QPointF(), QSizeF(option->rect.size()) * ratio).toRect();
-        QImage frame = device.isEmpty()
-                           ? QImage()
-                           : themedFrame(device.size(), stateOf(option->state), option->palette.base().color());
+        QImage frame = device.isEmpty() ? QImage()
+                                        : themedFrame(device.size(), stateOf(option->state),
+                                                      option->palette.base().color());
         if (frame.isNull()) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;

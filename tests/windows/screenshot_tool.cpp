@@ -1,7 +1,10 @@
 // Renders each window, as a user first sees it, to PNG files; the calculator
 // also once more after a Solve. Used by scripts/screenshots under Xvfb.
-// Usage: screenshot_tool OUTPUT_DIR [SUFFIX]
+// Usage: screenshot_tool [--contrast] OUTPUT_DIR [SUFFIX]
+// --contrast: as the desktop's contrast theme were on (ui/contrast_theme.h),
+// in whatever system colours the desktop has.
 
+#include "ui/contrast_theme.h"
 #include "ui/form.h"
 #include "ui/window_registry.h"
 #include "ui/windows/windows.h"
@@ -35,12 +38,17 @@ int main(int argc, char** argv) {
     // A steady caret: a blinking one is caught on or off at random, and the
     // same window would give a different picture from run to run.
     QApplication::setCursorFlashTime(0);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [SUFFIX]\n", argv[0]);
+    int first = 1;
+    if (argc > 1 && qstrcmp(argv[1], "--contrast") == 0) {
+        ui::setContrastThemeForTesting(true);
+        ++first;
+    }
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: %s [--contrast] OUTPUT_DIR [SUFFIX]\n", argv[0]);
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    const QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QDir dir(QString::fromLocal8Bit(argv[first]));
+    const QString suffix = argc > first + 1 ? QString::fromLocal8Bit(argv[first + 1]) : QString();
     if (!dir.mkpath("."))
         return 1;
 

@@ -85,7 +85,8 @@ void paintBackground(QWidget& widget, const QColor& back, const QColor& text = Q
 // Drops whatever colours an earlier theme set on a widget: from here on it
 // inherits the palette of the theme of the moment.
 void inherit(QWidget& widget) {
-    widget.setPalette(QPalette());
+    if (widget.testAttribute(Qt::WA_SetPalette))
+        widget.setPalette(QPalette());
 }
 
 // A label paints its defined back colour, or the button face by default; in

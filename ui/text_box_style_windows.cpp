@@ -11,9 +11,13 @@
 #include <QStyleOption>
 #include <QWidget>
 #include <cmath>
+
+// windows.h first: the theme's headers build on its types.
+// clang-format off
+#include <windows.h>
 #include <uxtheme.h>
 #include <vssym32.h>
-#include <windows.h>
+// clang-format on
 
 namespace ui {
 

@@ -5,7 +5,8 @@
 // the theme's system colours (button face and button text, window and window
 // text, highlight) in place of the fixed colours its definition gives.
 // Windows: a contrast theme is on (SPI_GETHIGHCONTRAST, HCF_HIGHCONTRASTON).
-// Elsewhere: no. Asked afresh on every call, since the user may turn a theme
+// X11 and Wayland desktops: the desktop portal asks for higher contrast
+// (contrast_portal.h), as GNOME's does with High Contrast on. Elsewhere: no. Asked afresh on every call, since the user may turn a theme
 // on or off while the program runs; Qt says so with a theme change.
 // Ex: with "Night sky" or "High Contrast Black" on, contrastThemeOn() == true.
 

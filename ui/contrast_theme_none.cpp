@@ -2,8 +2,8 @@
 
 namespace ui {
 
-// The desktop's own style and palette already carry its contrast setting, and
-// there is no contrast switch of its own to ask for here.
+// The desktop's own style and palette carry its contrast setting here, and
+// there is no switch of its own to ask.
 bool desktopContrastTheme() {
     return false;
 }

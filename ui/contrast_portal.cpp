@@ -22,6 +22,9 @@ ContrastPortal::ContrastPortal(const QDBusConnection& bus, QObject* parent) : QO
     if (!bus.isConnected())
         return;
     // Subscribed before asking, so that a change between the two is not lost.
+    // The slot's argument types are found by name, and QDBusVariant has none
+    // until something registers it.
+    qRegisterMetaType<QDBusVariant>();
     QDBusConnection(bus).connect(kService, kPath, kSettings, QStringLiteral("SettingChanged"), this,
                                  SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage ask =

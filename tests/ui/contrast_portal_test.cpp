@@ -6,7 +6,6 @@
 #include "ui/contrast_portal.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -75,23 +74,38 @@ protected:
     FakeSettings m_settings;
 };
 
-TEST_F(ContrastPortalTest, HigherContrastIsSeenAtOnce) {
-    startPortal(1u);
-    ui::ContrastPortal portal(m_client);
-    QSignalSpy changed(&portal, &ui::ContrastPortal::changed);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return portal.higherContrast(); }, 5000));
-    EXPECT_EQ(changed.size(), 1);
+struct AnswerRow {
+    const char* name;
+    std::optional<uint> contrast; // nullopt: the portal has no such setting
+    bool higher;
+};
+
+void PrintTo(const AnswerRow& row, std::ostream* os) {
+    *os << row.name;
 }
 
-TEST_F(ContrastPortalTest, NoPreferenceStaysOff) {
-    startPortal(0u);
+class ContrastPortalAnswer : public ContrastPortalTest,
+                             public ::testing::WithParamInterface<AnswerRow> {};
+
+TEST_P(ContrastPortalAnswer, IsSeenSoonAfterStart) {
+    startPortal(GetParam().contrast);
     ui::ContrastPortal portal(m_client);
     QSignalSpy changed(&portal, &ui::ContrastPortal::changed);
-    QTest::qWait(200);
-    EXPECT_FALSE(portal.higherContrast());
-    EXPECT_EQ(changed.size(), 0);
+    // A stand-in on the same machine answers well within this.
+    static_cast<void>(QTest::qWaitFor([&] { return portal.higherContrast(); }, 300));
+    EXPECT_EQ(portal.higherContrast(), GetParam().higher);
+    EXPECT_EQ(changed.size(), GetParam().higher ? 1 : 0);
 }
 
+// KDE's portal, and any without the setting, answers NotFound.
+INSTANTIATE_TEST_SUITE_P(Answers, ContrastPortalAnswer,
+                         ::testing::Values(AnswerRow{"Higher", 1u, true},
+                                           AnswerRow{"NoPreference", 0u, false},
+                                           AnswerRow{"NoSuchSetting", std::nullopt, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// First in the program, as in Zentaro: the subscription must work before any
+// other D-Bus call has taught Qt the types of its arguments.
 TEST_F(ContrastPortalTest, FollowsTheSettingAndIgnoresOthers) {
     startPortal(0u);
     ui::ContrastPortal portal(m_client);
@@ -111,14 +125,6 @@ TEST_F(ContrastPortalTest, FollowsTheSettingAndIgnoresOthers) {
     ASSERT_EQ(changed.size(), 2);
     EXPECT_EQ(changed.at(0).at(0).toBool(), true);
     EXPECT_EQ(changed.at(1).at(0).toBool(), false);
-}
-
-// KDE's portal, and any without the setting, answers NotFound.
-TEST_F(ContrastPortalTest, AMissingSettingIsNoPreference) {
-    startPortal(std::nullopt);
-    ui::ContrastPortal portal(m_client);
-    QTest::qWait(200);
-    EXPECT_FALSE(portal.higherContrast());
 }
 
 TEST_F(ContrastPortalTest, NoPortalAtAllIsNoPreference) {

@@ -76,7 +76,7 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_packages.cmak
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/reproducible_packages.cmake)
 
 if(WIN32)
-  include(${CMAKE_CURRENT_LIST_DIR}/packaging_windows.cmake)
+  include(${PROJECT_SOURCE_DIR}/packaging/windows/packaging.cmake)
   include(CPack)
   return()
 endif()

@@ -20,7 +20,7 @@
 # SOURCE_DATE_EPOCH in UTC and sets each mode to 0644 or 0755; for the .deb's
 # ar container it sets the modes, owners and times and leaves the members'
 # bytes as they are. The NSIS installer needs nothing here (see
-# packaging_windows.cmake).
+# packaging/windows/packaging.cmake).
 
 if(NOT DEFINED CPACK_PACKAGE_FILES)
   file(GLOB_RECURSE staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
@@ -39,7 +39,7 @@ endif()
 find_program(ZENTARO_STRIP_NONDETERMINISM strip-nondeterminism)
 if(NOT ZENTARO_STRIP_NONDETERMINISM)
   message(FATAL_ERROR "SOURCE_DATE_EPOCH is set, so the packages are to be reproducible, "
-                      "but strip-nondeterminism is not installed (scripts/deps installs it)")
+                      "but strip-nondeterminism is not installed (tools/deps installs it)")
 endif()
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(package MATCHES "\\.deb$")

@@ -73,9 +73,9 @@ $<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
 $<TARGET_FILE_NAME:Qt6::QModernWindowsStylePlugin>
 ")
 add_custom_command(OUTPUT ${zentaro_notices}
-  COMMAND ${ZENTARO_PYTHON3} ${PROJECT_SOURCE_DIR}/scripts/windows-components notices
+  COMMAND ${ZENTARO_PYTHON3} ${PROJECT_SOURCE_DIR}/packaging/windows/windows_components.py notices
           --out ${zentaro_notices} @${zentaro_components_args}
-  DEPENDS ${PROJECT_SOURCE_DIR}/scripts/windows-components ${zentaro_components_args}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/windows/windows_components.py ${zentaro_components_args}
           ${zentaro_qt_sbom} ${PROJECT_SOURCE_DIR}/LICENSE
   VERBATIM)
 add_custom_target(zentaro_notices ALL DEPENDS ${zentaro_notices})

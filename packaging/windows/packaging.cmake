@@ -3,7 +3,9 @@
 #
 #   cmake --install build --prefix DIR   -> DIR/zentaro.exe with the Qt and
 #                                           MinGW DLLs and plugins beside it
-#   cd build && cpack                    -> zentaro-1.00-win64.exe and .zip
+#   cpack --preset windows               -> build/windows/package/:
+#                                           zentaro-1.00-win64.exe and .zip,
+#                                           the zip's SBOM, qt-source/
 #
 # The layout is the one windeployqt makes: the libraries beside the program,
 # each plugin in its own folder, where Qt looks first (the program's folder is
@@ -41,8 +43,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # its licence and the licence's full text, taken from what was built: Qt's
 # own SBOM, Debian's source package of that Qt (its LICENSES/), and the
 # compiler and the Debian packages of its runtime. scripts/build-windows
-# passes the source package's folder; the same arguments, written to
-# windows-components.args, make the SBOM of the zip.
+# links the source package's folder into the build tree for the windows
+# preset; the same arguments, written to windows-components.args, make the
+# SBOM of the zip once it is packed (after_packing.cmake).
 set(ZENTARO_QT_SOURCE "" CACHE PATH
     "Debian's qt6-base source package of the Qt for Windows, with its LICENSES/ folder")
 file(GLOB zentaro_qt_sbom "${QT6_INSTALL_PREFIX}/sbom/qtbase-*.spdx")
@@ -80,6 +83,14 @@ add_custom_command(OUTPUT ${zentaro_notices}
   VERBATIM)
 add_custom_target(zentaro_notices ALL DEPENDS ${zentaro_notices})
 install(FILES ${zentaro_notices} DESTINATION .)
+
+# Once packed: the zip's SBOM, and the shipped Qt's source, beside the packages.
+set(CPACK_ZENTARO_PYTHON3 ${ZENTARO_PYTHON3})
+set(CPACK_ZENTARO_COMPONENTS ${PROJECT_SOURCE_DIR}/packaging/windows/windows_components.py)
+set(CPACK_ZENTARO_COMPONENTS_ARGS ${zentaro_components_args})
+set(CPACK_ZENTARO_QT_PREFIX ${QT6_INSTALL_PREFIX})
+set(CPACK_ZENTARO_QT_SOURCE ${ZENTARO_QT_SOURCE})
+list(APPEND CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/after_packing.cmake)
 
 # CPACK_STRIP_FILES strips only what install(TARGETS) installs; every DLL is
 # stripped here too (about 62 MB of payload unstripped, 28 MB stripped).

@@ -39,7 +39,7 @@ endif()
 find_program(ZENTARO_STRIP_NONDETERMINISM strip-nondeterminism)
 if(NOT ZENTARO_STRIP_NONDETERMINISM)
   message(FATAL_ERROR "SOURCE_DATE_EPOCH is set, so the packages are to be reproducible, "
-                      "but strip-nondeterminism is not installed (tools/deps installs it)")
+                      "but strip-nondeterminism is not installed (scripts/deps installs it)")
 endif()
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(package MATCHES "\\.deb$")

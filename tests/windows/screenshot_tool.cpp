@@ -1,8 +1,10 @@
 // Renders each window, as a user first sees it, to PNG files; the calculator
 // also once more after a Solve. Used by scripts/screenshots under Xvfb.
-// Usage: screenshot_tool [--contrast] OUTPUT_DIR [SUFFIX]
+// Usage: screenshot_tool [--contrast] [--solve VOLTS AMPS] OUTPUT_DIR [SUFFIX]
 // --contrast: as the desktop's contrast theme were on (ui/contrast_theme.h),
 // in whatever system colours the desktop has.
+// --solve: the Solve with these values (10 and 3 without it), as a check of
+// a real program typing them in compares its window with.
 
 #include "ui/contrast_theme.h"
 #include "ui/form.h"
@@ -39,12 +41,20 @@ int main(int argc, char** argv) {
     // same window would give a different picture from run to run.
     QApplication::setCursorFlashTime(0);
     int first = 1;
-    if (argc > 1 && qstrcmp(argv[1], "--contrast") == 0) {
+    if (argc > first && qstrcmp(argv[first], "--contrast") == 0) {
         ui::setContrastThemeForTesting(true);
         ++first;
     }
+    QString volts = QStringLiteral("10");
+    QString amps = QStringLiteral("3");
+    if (argc > first + 2 && qstrcmp(argv[first], "--solve") == 0) {
+        volts = QString::fromLocal8Bit(argv[first + 1]);
+        amps = QString::fromLocal8Bit(argv[first + 2]);
+        first += 3;
+    }
     if (argc <= first) {
-        std::fprintf(stderr, "usage: %s [--contrast] OUTPUT_DIR [SUFFIX]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--contrast] [--solve VOLTS AMPS] OUTPUT_DIR [SUFFIX]\n",
+                     argv[0]);
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[first]));
@@ -56,8 +66,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     ui::Form& calc = registry.show(ui::windows::kMain);
     ok &= save(calc, dir, "main" + suffix);
-    calc.setText("Txt_a", u"10");
-    calc.setText("Txt_b", u"3");
+    calc.setText("Txt_a", volts.toStdU16String());
+    calc.setText("Txt_b", amps.toStdU16String());
     calc.findChild<QPushButton*>("Command1")->click();
     ok &= save(calc, dir, "main-solved" + suffix);
     ok &= save(registry.show(ui::windows::kTheory), dir, "theory" + suffix);

@@ -1,10 +1,10 @@
-# The packages fixture's setup: the installer and the zip, as the package
-# step (cpack --preset windows) made them from this build, or made here when
-# they are missing or older than what they pack, so that a package check
-# can run alone after a build.
-#   cmake -DBUILD=DIR -DOUT=DIR -DNAME=zentaro-1.00-win64 -DINPUTS="a;b" -P package-made.cmake
+# A cross build's packages fixture's setup: the packages as the workflow's
+# package step (cpack --preset NAME) made them from this build, or made here
+# when they are missing or older than what they pack, so that a package
+# check can run alone after a build.
+#   cmake -DBUILD=DIR -DOUT=DIR -DPACKAGES="x.exe;x.zip" -DINPUTS="a;b" -P package-made.cmake
 set(stale FALSE)
-foreach(package ${OUT}/${NAME}.exe ${OUT}/${NAME}.zip)
+foreach(package IN LISTS PACKAGES)
   foreach(input IN LISTS INPUTS)
     if(NOT EXISTS ${package} OR ${input} IS_NEWER_THAN ${package})
       set(stale TRUE)

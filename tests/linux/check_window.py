@@ -18,8 +18,12 @@ Exit status: the number of failed checks.
 """
 import argparse, os, select, subprocess, sys, tempfile, time
 
-from Xlib import X, XK, Xatom, display as xdisplay, error as xerror, protocol
-from Xlib.ext import damage, xtest
+from Xlib import X, display as xdisplay
+from Xlib.ext import damage
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from x_window import (Report, close_and_wait, image_of, key, same_in_box,  # noqa: E402
+                      takes_close_box, title_of)
 
 parser = argparse.ArgumentParser()
 parser.add_argument("--title", required=True)
@@ -29,13 +33,7 @@ parser.add_argument("--timeout", type=float, default=20, help="seconds to wait f
 parser.add_argument("command", nargs="+")
 args = parser.parse_args()
 
-failed = 0
-
-
-def report(ok, what):
-    global failed
-    print(("ok: " if ok else "FAIL: ") + what, flush=True)
-    failed += 0 if ok else 1
+report = Report()
 
 
 def start_x_server():
@@ -67,18 +65,6 @@ disp = xdisplay.Display(name)
 root = disp.screen().root
 
 
-def title_of(window):
-    try:
-        for atom in (disp.intern_atom("_NET_WM_NAME"), Xatom.WM_NAME):
-            prop = window.get_full_property(atom, X.AnyPropertyType)
-            if prop and prop.value:
-                v = prop.value
-                return v.decode("utf-8", "replace") if isinstance(v, bytes) else str(v)
-    except xerror.XError:
-        pass
-    return None
-
-
 def events(seconds):
     deadline = time.monotonic() + seconds
     while True:
@@ -88,21 +74,6 @@ def events(seconds):
         if left <= 0 or (proc and proc.poll() is not None):
             return
         select.select([disp.fileno()], [], [], min(left, 0.2))
-
-
-def key(name):
-    code = disp.keysym_to_keycode(XK.string_to_keysym(name))
-    xtest.fake_input(disp, X.KeyPress, code)
-    xtest.fake_input(disp, X.KeyRelease, code)
-    disp.sync()
-    time.sleep(0.2)
-
-
-def image_of(window):
-    from PIL import Image
-    geometry = window.get_geometry()
-    raw = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
-    return Image.frombytes("RGB", (geometry.width, geometry.height), raw.data, "raw", "BGRX")
 
 
 def settled_image_of(window, seconds=10):
@@ -133,18 +104,18 @@ try:
     window = None
     painted = False
     for event in events(args.timeout):
-        if window is None and event.type == X.MapNotify and title_of(event.window) == args.title:
+        if window is None and event.type == X.MapNotify and title_of(disp, event.window) == args.title:
             window = event.window
         elif window is not None and event.type == disp.extension_event.DamageNotify:
             painted = True
             break
     report(window is not None, f"a window titled {args.title!r} is shown (exit status {proc.poll()})")
     if window is None:
-        sys.exit(failed)
+        sys.exit(report.failed)
     report(painted, "the window is painted")
 
     if args.solve:
-        from PIL import Image, ImageChops
+        from PIL import Image
         volts, amps, reference = args.solve
         settled_image_of(window)
         # No window manager: give the window the keyboard as one would.
@@ -152,14 +123,13 @@ try:
         disp.sync()
         time.sleep(0.5)
         for name_ in (*volts, "Tab", *amps, "Tab", "Tab", "space"):
-            key({".": "period"}.get(name_, name_))
+            key(disp, {".": "period"}.get(name_, name_))
         shown = settled_image_of(window)
         wanted = Image.open(reference).convert("RGB")
         # The result line: name, value and unit, from x 4 to 397 and y 188
         # to 221 (the box the loader places them in).
         box = (4, 188, 397, 221)
-        same = (shown.size == wanted.size and
-                ImageChops.difference(shown.crop(box), wanted.crop(box)).getbbox() is None)
+        same = same_in_box(shown, wanted, box)
         report(same, f"typing {volts} and {amps} and pressing Solve shows the result line as "
                      f"{reference} does (window {shown.size}, reference {wanted.size})")
         if args.shot:
@@ -167,19 +137,8 @@ try:
     elif args.shot:
         settled_image_of(window).save(args.shot)
 
-    # What a window manager sends when the user clicks the close box.
-    protocols = disp.intern_atom("WM_PROTOCOLS")
-    delete = disp.intern_atom("WM_DELETE_WINDOW")
-    offered = window.get_full_property(protocols, Xatom.ATOM)
-    report(bool(offered) and delete in offered.value, "the window takes WM_DELETE_WINDOW")
-    window.send_event(protocol.event.ClientMessage(
-        window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
-    disp.flush()
-    try:
-        status = proc.wait(30)
-        report(status == 0, f"the close box ends the program (exit status {status})")
-    except subprocess.TimeoutExpired:
-        report(False, "the program did not end within 30 s of its close box")
+    report(takes_close_box(disp, window), "the window takes WM_DELETE_WINDOW")
+    close_and_wait(disp, window, proc, report)
 finally:
     if proc and proc.poll() is None:
         proc.kill()
@@ -187,4 +146,4 @@ finally:
     server.terminate()
     server.wait()
     runtime_dir.cleanup()
-sys.exit(failed)
+sys.exit(report.failed)

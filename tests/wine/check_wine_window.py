@@ -25,10 +25,13 @@ by $DISPLAY, and checks, each as one line "ok: ..." or "FAIL: ...":
 --shot writes the window as it looks at the end (after the Solve).
 Exit status: the number of failed checks.
 """
-import argparse, os, re, select, subprocess, sys, tempfile, time
+import argparse, os, re, subprocess, sys, tempfile, time
 
-from Xlib import X, XK, Xatom, display as xdisplay, error as xerror, protocol
-from Xlib.ext import xtest
+from Xlib import X, display as xdisplay, error as xerror
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from x_window import Report, close_and_wait, image_of, same_in_box, title_of  # noqa: E402
+import x_window  # noqa: E402
 
 parser = argparse.ArgumentParser()
 parser.add_argument("--title", required=True)
@@ -40,13 +43,7 @@ parser.add_argument("--scale", type=float, default=1.0, help="device pixels per 
 parser.add_argument("command", nargs="+")
 args = parser.parse_args()
 
-failed = 0
-
-
-def report(ok, what):
-    global failed
-    print(("ok: " if ok else "FAIL: ") + what, flush=True)
-    failed += 0 if ok else 1
+report = Report()
 
 
 disp = xdisplay.Display()
@@ -55,19 +52,7 @@ root.change_attributes(event_mask=X.SubstructureNotifyMask)
 disp.sync()
 
 
-def title_of(window):
-    try:
-        for atom in (disp.intern_atom("_NET_WM_NAME"), Xatom.WM_NAME):
-            prop = window.get_full_property(atom, X.AnyPropertyType)
-            if prop and prop.value:
-                v = prop.value
-                return v.decode("utf-8", "replace") if isinstance(v, bytes) else str(v)
-    except xerror.XError:
-        pass
-    return None
-
-
-def find_window(seconds, wanted=lambda child: title_of(child) == args.title):
+def find_window(seconds, wanted=lambda child: title_of(disp, child) == args.title):
     """The mapped top-level window that `wanted` picks (by default the one
     titled as wanted), searched by walking the tree, since Wine may name a
     window after it is mapped."""
@@ -87,31 +72,8 @@ def find_window(seconds, wanted=lambda child: title_of(child) == args.title):
     return None
 
 
-def image_of(window):
-    """The window's pixels as (width, height, bytes BGRX)."""
-    geometry = window.get_geometry()
-    raw = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
-    return geometry.width, geometry.height, raw.data
-
-
-def save_png(path, width, height, data):
-    from PIL import Image  # optional: only for --shot and --solve
-    Image.frombytes("RGB", (width, height), data, "raw", "BGRX").save(path)
-
-
 def key(name):
-    """Presses and releases a key; "shift+Tab" holds Shift around it."""
-    *modifiers, name = name.split("+")
-    held = [disp.keysym_to_keycode(XK.string_to_keysym("Shift_L")) for _ in modifiers]
-    code = disp.keysym_to_keycode(XK.string_to_keysym(name))
-    for m in held:
-        xtest.fake_input(disp, X.KeyPress, m)
-    xtest.fake_input(disp, X.KeyPress, code)
-    xtest.fake_input(disp, X.KeyRelease, code)
-    for m in reversed(held):
-        xtest.fake_input(disp, X.KeyRelease, m)
-    disp.sync()
-    time.sleep(0.15)
+    x_window.key(disp, name)
 
 
 def probe_fields():
@@ -153,7 +115,7 @@ try:
     window = find_window(90)
     report(window is not None, f"a window titled {args.title!r} is shown")
     if window is None:
-        sys.exit(failed)
+        sys.exit(report.failed)
     time.sleep(2)  # let Wine finish its first paint
 
     if args.probe:
@@ -167,16 +129,14 @@ try:
         for name in ("1", "0", "Tab", "3", "Tab", "Tab", "space"):
             key(name)
         time.sleep(1.5)
-        from PIL import Image, ImageChops
-        width, height, data = image_of(window)
-        shown = Image.frombytes("RGB", (width, height), data, "raw", "BGRX")
+        from PIL import Image
+        shown = image_of(window)
         reference = Image.open(args.solve).convert("RGB")
         # The result line: name, value and unit, from x 4 to 397 and y 188
         # to 221 in logical pixels (the same box the loader places them in).
         s = args.scale
         box = (round(4 * s), round(188 * s), round(397 * s), round(221 * s))
-        same = (shown.size == reference.size and
-                ImageChops.difference(shown.crop(box), reference.crop(box)).getbbox() is None)
+        same = same_in_box(shown, reference, box)
         report(same, "typing 10 and 3 and pressing Solve shows the expected result line "
                      f"(window {shown.size}, reference {reference.size})")
         if args.announcements:
@@ -193,7 +153,7 @@ try:
                          "Tab", "Tab", "Tab", "space"):
                 key(name)
             # The message box: any other titled window.
-            notice = find_window(10, lambda c: c.id != window.id and bool(title_of(c)))
+            notice = find_window(10, lambda c: c.id != window.id and bool(title_of(disp, c)))
             report(notice is not None, "a zero notice shows")
             if notice is not None:
                 time.sleep(1.0)
@@ -210,18 +170,9 @@ try:
         if args.shot:
             shown.save(args.shot)
     elif args.shot:
-        save_png(args.shot, *image_of(window))
+        image_of(window).save(args.shot)
 
-    protocols = disp.intern_atom("WM_PROTOCOLS")
-    delete = disp.intern_atom("WM_DELETE_WINDOW")
-    window.send_event(protocol.event.ClientMessage(
-        window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
-    disp.flush()
-    try:
-        status = proc.wait(30)
-        report(status == 0, f"the close box ends the process (exit status {status})")
-    except subprocess.TimeoutExpired:
-        report(False, "the process did not end within 30 s of its close box")
+    close_and_wait(disp, window, proc, report)
 finally:
     if proc.poll() is None:
         proc.kill()
@@ -234,4 +185,4 @@ if trace_file:
     report(said == wanted, "one UI Automation notification per Solve, with the text Orca speaks: "
                            f"{' | '.join(said) or '(none)'}")
     os.unlink(trace_file.name)
-sys.exit(failed)
+sys.exit(report.failed)
